@@ -1,0 +1,16 @@
+#include "frmZelvo.h"
+#include "msgbox.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(MsgBox::ProgramTitle);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/zelvo-icon.svg")));
+
+    auto *launcher = new frmZelvo;
+    launcher->Form_Load();
+    launcher->show();
+    return app.exec();
+}
