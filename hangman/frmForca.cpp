@@ -1,0 +1,369 @@
+#include "frmForca.h"
+
+#include "fonts.h"
+#include "image.h"
+#include "msgbox.h"
+#include "system.h"
+#include "twips.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+
+namespace {
+
+// The desktop colours the design names by role, fixed to values that keep its
+// white texts readable: the active title bar behind the board, and the
+// highlighted-text colour of the three command buttons.
+const QColor TitleBarColour(0x1E, 0x4D, 0x8C);
+const QColor HighlightTextColour(Qt::white);
+
+const QString Titulo = QStringLiteral("Jogo da Forca");
+
+// Qt masks passwords with a bullet; the word box shows an asterisk per letter.
+class AsteriskStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_LineEdit_PasswordCharacter)
+            return '*';
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+void setColours(QWidget *widget, QPalette::ColorRole backgroundRole, const QColor &background,
+                QPalette::ColorRole textRole, const QColor &text)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(backgroundRole, background);
+    palette.setColor(textRole, text);
+    widget->setPalette(palette);
+}
+
+QPushButton *commandButton(const QString &caption, const QColor &background, const QFont &font,
+                           QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setFont(font);
+    setColours(button, QPalette::Button, background, QPalette::ButtonText, Qt::black);
+    return button;
+}
+
+QLabel *whiteLabel(const QString &caption, const QFont &font, QWidget *parent)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setFont(font);
+    setColours(label, QPalette::Window, Qt::transparent, QPalette::WindowText, Qt::white);
+    return label;
+}
+
+struct Rect
+{
+    int left, top, width, height;
+};
+
+// Where each figure part stands over the gallows, in twips.
+constexpr std::array<Rect, 8> Boneco = {{
+    {840, 720, 570, 945},   // hanged head, with the rope
+    {870, 1650, 495, 645},  // torso
+    {610, 1650, 255, 615},  // left arm
+    {1370, 1650, 255, 615}, // right arm
+    {720, 2280, 315, 555},  // left leg
+    {1200, 2280, 315, 555}, // right leg
+    {600, 2840, 975, 415},  // bench
+    {840, 1140, 570, 510},  // living head
+}};
+
+} // namespace
+
+frmForca::frmForca(QWidget *parent)
+    : Form(QStringLiteral("Forca"), 6585, 4860, Border::Sizable, parent)
+{
+    setObjectName(QStringLiteral("frmForca"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/forca-icon.svg")));
+    client()->setAutoFillBackground(true);
+    setColours(client(), QPalette::Window, TitleBarColour, QPalette::WindowText, Qt::white);
+
+    // Created back to front: a later sibling lies above an earlier one, and the
+    // buttons and the word box come last so that they lie above every picture.
+    const QFont fonteLetra = Fonts::design(QStringLiteral("Arial Black"), 14.25, true);
+    for (int i = 0; i < 8; ++i) {
+        lblLetra[i] = whiteLabel(QStringLiteral("-"), fonteLetra, client());
+        lblLetra[i]->setObjectName(QStringLiteral("lblLetra%1").arg(i));
+        lblLetra[i]->setAlignment(Qt::AlignCenter);
+        Twips::place(lblLetra[i], 2640 + 360 * i, 2880, 345, 345);
+        lblLetra[i]->hide();
+    }
+
+    auto *Label1 = whiteLabel(QStringLiteral("Palavra:"),
+                              Fonts::design(QStringLiteral("Arial Black"), 11.25, true), client());
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->adjustSize();
+    Twips::place(Label1, 2640, 720);
+
+    auto *Label2 =
+        whiteLabel(QStringLiteral("J o g o  d a  F o r c a"),
+                   Fonts::design(QStringLiteral("Arial Black"), 15.75, false, true), client());
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->adjustSize();
+    Twips::place(Label2, 1440, 0);
+
+    auto *Image1 =
+        new Image(QStringLiteral(":/pictures/forca-gallows.svg"), Image::Fit::Stretch, client());
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Twips::place(Image1, 120, 720, 2440, 2535);
+
+    for (int i = 0; i < 8; ++i) {
+        imgBoneco[i] = new Image(QStringLiteral(":/pictures/forca-boneco%1.svg").arg(i),
+                                 Image::Fit::Stretch, client());
+        imgBoneco[i]->setObjectName(QStringLiteral("imgBoneco%1").arg(i));
+        const Rect &r = Boneco[i];
+        Twips::place(imgBoneco[i], r.left, r.top, r.width, r.height);
+        imgBoneco[i]->hide();
+    }
+
+    auto *Shape1 = new QFrame(client());
+    Shape1->setObjectName(QStringLiteral("Shape1"));
+    Shape1->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Shape1->setLineWidth(2);
+    setColours(Shape1, QPalette::Window, Qt::transparent, QPalette::WindowText, Qt::black);
+    Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Twips::place(Shape1, 120, 3600, 6375, 1095);
+
+    const QFont fonteBotaoLetra = Fonts::design(QStringLiteral("Arial Black"), 11.25, true);
+    for (int i = 0; i < 26; ++i) {
+        cmdLetra[i] = commandButton(QString(QChar(65 + i)), Qt::white, fonteBotaoLetra, client());
+        cmdLetra[i]->setObjectName(QStringLiteral("cmdLetra%1").arg(i));
+        Twips::place(cmdLetra[i], 240 + 480 * (i % 13), i < 13 ? 3720 : 4200, 400, 400);
+        cmdLetra[i]->setEnabled(false);
+        connect(cmdLetra[i], &QPushButton::clicked, this, [this, i] { cmdLetra_Click(i); });
+    }
+
+    const QFont fonteComando = Fonts::design(QStringLiteral("Arial"), 12, true);
+    cmdNovo = commandButton(QStringLiteral("&Novo"), HighlightTextColour, fonteComando, client());
+    cmdNovo->setObjectName(QStringLiteral("cmdNovo"));
+    Twips::place(cmdNovo, 5160, 600, 1215, 495);
+    connect(cmdNovo, &QPushButton::clicked, this, &frmForca::cmdNovo_Click);
+
+    cmdInicio =
+        commandButton(QStringLiteral("&Inicio"), HighlightTextColour, fonteComando, client());
+    cmdInicio->setObjectName(QStringLiteral("cmdInicio"));
+    Twips::place(cmdInicio, 5160, 1320, 1215, 495);
+    connect(cmdInicio, &QPushButton::clicked, this, &frmForca::cmdInicio_Click);
+
+    cmdSair = commandButton(QStringLiteral("&Sair"), HighlightTextColour, fonteComando, client());
+    cmdSair->setObjectName(QStringLiteral("cmdSair"));
+    Twips::place(cmdSair, 5160, 2040, 1215, 495);
+    connect(cmdSair, &QPushButton::clicked, this, &frmForca::cmdSair_Click);
+
+    txtPalavra = new QLineEdit(client());
+    txtPalavra->setObjectName(QStringLiteral("txtPalavra"));
+    txtPalavra->setFont(Fonts::design(QStringLiteral("Arial Black"), 18));
+    auto *asterisco = new AsteriskStyle;
+    asterisco->setParent(txtPalavra);
+    txtPalavra->setStyle(asterisco);
+    txtPalavra->setEchoMode(QLineEdit::Password);
+    txtPalavra->setMaxLength(8);
+    txtPalavra->setAttribute(Qt::WA_InputMethodEnabled, false);
+    // Typed keys go through txtPalavra_KeyPress; the validator holds the same
+    // rule for everything else that can put text into the box (paste, drop,
+    // an input method), so no word can hold a letter that no button reveals.
+    txtPalavra->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[A-Za-z]*")), txtPalavra));
+    txtPalavra->installEventFilter(this);
+    Twips::place(txtPalavra, 2640, 1080, 1695, 375);
+
+    QMenu *mnujogo = menuBar()->addMenu(QStringLiteral("&Jogo"));
+    mnujogo->setObjectName(QStringLiteral("mnujogo"));
+    QAction *mnunovo = mnujogo->addAction(QStringLiteral("&Novo"), this, &frmForca::mnunovo_Click);
+    mnunovo->setObjectName(QStringLiteral("mnunovo"));
+    mnunovo->setShortcut(QKeySequence(Qt::Key_F1));
+    mnuinicio = mnujogo->addAction(QStringLiteral("&Inicio"), this, &frmForca::mnuinicio_Click);
+    mnuinicio->setObjectName(QStringLiteral("mnuinicio"));
+    mnuinicio->setShortcut(QKeySequence(Qt::Key_F2));
+    mnujogo->addSeparator()->setObjectName(QStringLiteral("mnutraco1"));
+    QAction *mnusair = mnujogo->addAction(QStringLiteral("&Sair"), this, &frmForca::mnusair_Click);
+    mnusair->setObjectName(QStringLiteral("mnusair"));
+    mnusair->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+
+    QMenu *mnuopcoes = menuBar()->addMenu(QStringLiteral("&Opções"));
+    mnuopcoes->setObjectName(QStringLiteral("mnuopcoes"));
+    mnudupla = mnuopcoes->addAction(QStringLiteral("Dupla"), this, &frmForca::mnudupla_Click);
+    mnudupla->setObjectName(QStringLiteral("mnudupla"));
+    mnudupla->setCheckable(true);
+    mnudupla->setChecked(true);
+    mnusolitario =
+        mnuopcoes->addAction(QStringLiteral("Solitário"), this, &frmForca::mnusolitario_Click);
+    mnusolitario->setObjectName(QStringLiteral("mnusolitario"));
+    mnusolitario->setCheckable(true);
+
+    cmdNovo->setFocus();
+}
+
+void frmForca::Form_Load()
+{
+    centreOnScreen();
+    erros = 0;
+    palavras = {
+        QStringLiteral("VECTRA"),  QStringLiteral("OMEGA"), QStringLiteral("SAVEIRO"),
+        QStringLiteral("FIESTA"),  QStringLiteral("PALIO"), QStringLiteral("CORSA"),
+        QStringLiteral("SANTANA"), QStringLiteral("SIENA"), QStringLiteral("GOLF"),
+        QStringLiteral("CIVIC"),   QStringLiteral("UNO"),   QStringLiteral("GOL"),
+        QStringLiteral("FUSCA"),
+    };
+}
+
+void frmForca::IniciaPartida()
+{
+    for (QPushButton *letra : cmdLetra)
+        letra->setEnabled(true);
+    const qsizetype tamanho = std::min<qsizetype>(txtPalavra->text().size(), lblLetra.size());
+    for (qsizetype i = 0; i < tamanho; ++i)
+        lblLetra[i]->setVisible(true);
+    cmdInicio->setEnabled(false);
+    mnuinicio->setEnabled(false);
+}
+
+void frmForca::cmdNovo_Click()
+{
+    txtPalavra->clear();
+    erros = 0;
+    for (Image *parte : imgBoneco)
+        parte->setVisible(false);
+    for (QLabel *letra : lblLetra) {
+        letra->setText(QStringLiteral("-"));
+        letra->setVisible(false);
+    }
+    for (QPushButton *letra : cmdLetra)
+        letra->setEnabled(false);
+    cmdInicio->setEnabled(true);
+    mnuinicio->setEnabled(true);
+    txtPalavra->setReadOnly(false);
+    txtPalavra->setFocus();
+}
+
+void frmForca::cmdLetra_Click(int Index)
+{
+    const QString palavra = txtPalavra->text().toUpper();
+    const QString letra = cmdLetra[Index]->text();
+    bool acertou = false;
+    for (qsizetype p = 0; p < palavra.size() && p < qsizetype(lblLetra.size()); ++p) {
+        if (palavra.mid(p, 1) == letra) {
+            lblLetra[p]->setText(letra);
+            acertou = true;
+        }
+    }
+    cmdLetra[Index]->setEnabled(false);
+
+    if (!acertou) {
+        imgBoneco[erros]->setVisible(true);
+        ++erros;
+    }
+
+    if (erros == 6) {
+        const int resposta =
+            MsgBox::show(QStringLiteral("Infelizmente você perdeu. Deseja jogar novamente?"),
+                         MsgBox::YesNo + MsgBox::Information, Titulo);
+        if (resposta != MsgBox::Yes) {
+            erros = 0;
+            unload();
+            return;
+        }
+        cmdNovo_Click();
+    }
+
+    if (palavraCompleta(int(palavra.size()))) {
+        imgBoneco[0]->setVisible(false);
+        for (int i = 1; i < 8; ++i)
+            imgBoneco[i]->setVisible(true);
+        // The game is over once the word is complete: a letter left over could
+        // otherwise still be "wrong" and lose a game already won.
+        for (QPushButton *botao : cmdLetra)
+            botao->setEnabled(false);
+        MsgBox::show(QStringLiteral("Parabéns você ganhou!!!"), MsgBox::OKOnly);
+    }
+}
+
+// An empty word is never complete: the box can be emptied during a game by
+// switching to solo play, and that must not count as a win.
+bool frmForca::palavraCompleta(int tamanho) const
+{
+    if (tamanho <= 0)
+        return false;
+    for (int i = 0; i < tamanho && i < int(lblLetra.size()); ++i) {
+        if (lblLetra[i]->text() == QLatin1String("-"))
+            return false;
+    }
+    return true;
+}
+
+void frmForca::cmdInicio_Click()
+{
+    if (mnusolitario->isChecked()) {
+        txtPalavra->setText(palavras[System::randomIndex(int(palavras.size()))]);
+    } else if (txtPalavra->text().isEmpty()) {
+        MsgBox::show(QStringLiteral("Digite primeiro a palavra"), MsgBox::OKOnly + MsgBox::Critical,
+                     Titulo);
+        txtPalavra->setFocus();
+        return;
+    }
+    IniciaPartida();
+}
+
+// The question is whether to leave: No means the player goes on with the game
+// exactly as it stands.
+void frmForca::cmdSair_Click()
+{
+    const int resposta =
+        MsgBox::show(QStringLiteral("Você deseja finalizar o programa Jogo da Forca?"),
+                     MsgBox::YesNo + MsgBox::Information, Titulo);
+    if (resposta == MsgBox::Yes)
+        unload();
+}
+
+void frmForca::txtPalavra_KeyPress(int &KeyAscii)
+{
+    const bool letra = (KeyAscii >= 65 && KeyAscii <= 90) || (KeyAscii >= 97 && KeyAscii <= 122);
+    if (KeyAscii != 8 && !letra)
+        KeyAscii = 0;
+}
+
+void frmForca::mnudupla_Click()
+{
+    mnusolitario->setChecked(false);
+    mnudupla->setChecked(true);
+    txtPalavra->setReadOnly(false);
+}
+
+void frmForca::mnusolitario_Click()
+{
+    mnudupla->setChecked(false);
+    mnusolitario->setChecked(true);
+    txtPalavra->clear();
+    txtPalavra->setReadOnly(true);
+}
+
+bool frmForca::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == txtPalavra && event->type() == QEvent::KeyPress) {
+        // Only keys that type a character raise KeyPress; editing keys such as
+        // the arrows and Delete pass untouched.
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const QString text = key->text();
+        if (text.size() == 1 && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            int KeyAscii = text.at(0).unicode();
+            txtPalavra_KeyPress(KeyAscii);
+            if (KeyAscii == 0)
+                return true;
+        }
+    }
+    return Form::eventFilter(watched, event);
+}
