@@ -1,0 +1,252 @@
+#include "frmMemory.h"
+
+#include "fonts.h"
+#include "image.h"
+#include "mmcontrol.h"
+#include "msgbox.h"
+#include "sounddevice.h"
+#include "system.h"
+#include "timer.h"
+#include "twips.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace {
+
+const std::array<QString, 4> SomTecla = {
+    QStringLiteral("Plasma.wav"),
+    QStringLiteral("Whop.wav"),
+    QStringLiteral("Eatghost.wav"),
+    QStringLiteral("Jawharp.wav"),
+};
+const QString SomErro = QStringLiteral("Aah.wav");
+
+// Pads clockwise from the top left, in twips.
+constexpr std::array<std::array<int, 2>, 4> Tecla = {
+    {{840, 1080}, {3090, 1080}, {3090, 3330}, {840, 3330}}};
+
+QPushButton *yellowButton(const QString &caption, QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setFont(Fonts::design(QStringLiteral("Arial Black"), 9.75));
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Button, QColor(255, 255, 0));
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    button->setPalette(palette);
+    return button;
+}
+
+} // namespace
+
+QString frmMemory::DirSons()
+{
+    // The sounds travel inside the program, so they are found wherever it is
+    // started from. ZELVO_SONS may name a folder of replacements.
+    const QString folder = qEnvironmentVariable("ZELVO_SONS");
+    if (folder.isEmpty())
+        return QStringLiteral(":/sons/");
+    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+}
+
+frmMemory::frmMemory(std::unique_ptr<SoundDevice> sons, QWidget *parent)
+    : Form(QStringLiteral("Memory"), 6420, 6390, Border::FixedSingle, parent)
+{
+    setObjectName(QStringLiteral("frmMemory"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/memory-icon.svg")));
+    client()->setAutoFillBackground(true);
+    QPalette palette = client()->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    client()->setPalette(palette);
+
+    // Created back to front: each dark pad lies over its lit one, and the
+    // buttons over every picture.
+    auto *Label1 = new QLabel(QStringLiteral("J O G O  M E M O R Y"), client());
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setFont(Fonts::design(QStringLiteral("Times New Roman"), 27.75, true));
+    QPalette red = Label1->palette();
+    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    Label1->setPalette(red);
+    Label1->adjustSize();
+    Twips::place(Label1, 480, 120);
+
+    for (int i = 0; i < 4; ++i) {
+        imgClara[i] = new Image(QStringLiteral(":/pictures/memory-clara%1.svg").arg(i),
+                                Image::Fit::Natural, client());
+        imgClara[i]->setObjectName(QStringLiteral("imgClara%1").arg(i));
+        Twips::place(imgClara[i], Tecla[i][0], Tecla[i][1]);
+    }
+    for (int i = 0; i < 4; ++i) {
+        imgEscura[i] = new Image(QStringLiteral(":/pictures/memory-escura%1.svg").arg(i),
+                                 Image::Fit::Natural, client());
+        imgEscura[i]->setObjectName(QStringLiteral("imgEscura%1").arg(i));
+        Twips::place(imgEscura[i], Tecla[i][0], Tecla[i][1]);
+        connect(imgEscura[i], &Image::clicked, this, [this, i] { imgEscura_Click(i); });
+    }
+
+    cmdInicio = yellowButton(QStringLiteral("&Inicio"), client());
+    cmdInicio->setObjectName(QStringLiteral("cmdInicio"));
+    Twips::place(cmdInicio, 5040, 1080, 1215, 495);
+    connect(cmdInicio, &QPushButton::clicked, this, &frmMemory::cmdInicio_Click);
+
+    cmdSair = yellowButton(QStringLiteral("&Sair"), client());
+    cmdSair->setObjectName(QStringLiteral("cmdSair"));
+    Twips::place(cmdSair, 5040, 5040, 1215, 495);
+    connect(cmdSair, &QPushButton::clicked, this, &frmMemory::cmdSair_Click);
+
+    tmrSort = new Timer(500, false, this);
+    tmrSort->setObjectName(QStringLiteral("tmrSort"));
+    connect(tmrSort, &Timer::tick, this, &frmMemory::tmrSort_Timer);
+    tmrPisca = new Timer(150, false, this);
+    tmrPisca->setObjectName(QStringLiteral("tmrPisca"));
+    connect(tmrPisca, &Timer::tick, this, &frmMemory::tmrPisca_Timer);
+
+    mmcSons = new MMControl(std::move(sons), client());
+    mmcSons->setObjectName(QStringLiteral("mmcSons"));
+    Twips::place(mmcSons, 1320, 5760, 3615, 495);
+    mmcSons->hide();
+
+    QMenu *mnujogo = menuBar()->addMenu(QStringLiteral("&Jogo"));
+    mnujogo->setObjectName(QStringLiteral("mnujogo"));
+    QAction *mnuinicio =
+        mnujogo->addAction(QStringLiteral("&Inicio"), this, &frmMemory::mnuinicio_Click);
+    mnuinicio->setObjectName(QStringLiteral("mnuinicio"));
+    mnuinicio->setShortcut(QKeySequence(Qt::Key_F2));
+    mnujogo->addSeparator()->setObjectName(QStringLiteral("mnutraco"));
+    QAction *mnusair = mnujogo->addAction(QStringLiteral("Sai&r"), this, &frmMemory::mnusair_Click);
+    mnusair->setObjectName(QStringLiteral("mnusair"));
+
+    cmdInicio->setFocus();
+}
+
+void frmMemory::Form_Load()
+{
+    centreOnScreen();
+    // Decoding the sounds now keeps the first pad of the first game on time.
+    QStringList sons;
+    for (const QString &som : SomTecla)
+        sons << DirSons() + som;
+    sons << DirSons() + SomErro;
+    mmcSons->device()->preload(sons);
+}
+
+void frmMemory::cmdInicio_Click()
+{
+    // A pad lit by the game just left goes dark now, with its sound, instead
+    // of staying lit for good.
+    TerminaPisca();
+    VezJogador = false;
+    Sequencia = QList<std::int16_t>(1);
+    Nivel = 0;
+    PosMostra = 0;
+    PassoJogador = 0;
+    SorteiaTecla();
+}
+
+void frmMemory::cmdSair_Click()
+{
+    const int resposta =
+        MsgBox::show(QStringLiteral("Você deseja sair do jogo Memory?"),
+                     MsgBox::YesNo + MsgBox::Information, QStringLiteral("Memory"));
+    if (resposta == MsgBox::Yes)
+        unload();
+}
+
+void frmMemory::SorteiaTecla()
+{
+    Sequencia.resize(Nivel + 1);
+    Sequencia[Nivel] = std::int16_t(System::randomIndex(4));
+    tmrSort->setEnabled(true);
+}
+
+void frmMemory::tmrSort_Timer()
+{
+    const int k = PosMostra;
+    const int u = int(Sequencia.size()) - 1;
+    tmrSort->setEnabled(false);
+    if (k > u)
+        return;
+    imgEscura[Sequencia[k]]->setVisible(false);
+    tmrPisca->setEnabled(true);
+    if (k < u) {
+        PosMostra = std::uint8_t(k + 1);
+        return;
+    }
+    // The player may answer while the last pad is still lit.
+    VezJogador = true;
+    PosMostra = std::uint8_t(u + 1);
+}
+
+void frmMemory::tmrPisca_Timer()
+{
+    if (PosMostra != 0) {
+        ApagaTecla(Sequencia[PosMostra - 1]);
+        if (PosMostra > Sequencia.size() - 1)
+            PosMostra = 0;
+        else
+            tmrSort->setEnabled(true);
+    } else {
+        ApagaTecla(TeclaClicada);
+    }
+}
+
+// A new light ends the blink still running: one timer times every blink, so
+// the pad it was timing would otherwise never go dark.
+void frmMemory::TerminaPisca()
+{
+    if (tmrPisca->isEnabled())
+        tmrPisca_Timer();
+}
+
+void frmMemory::ApagaTecla(int pad)
+{
+    TocaSom(SomTecla[pad]);
+    imgEscura[pad]->setVisible(true);
+    tmrPisca->setEnabled(false);
+}
+
+void frmMemory::TocaSom(const QString &name)
+{
+    mmcSons->setCommand(QStringLiteral("close"));
+    mmcSons->setFileName(DirSons() + name);
+    mmcSons->setCommand(QStringLiteral("open"));
+    mmcSons->setCommand(QStringLiteral("Play"));
+}
+
+void frmMemory::imgEscura_Click(int Index)
+{
+    if (!VezJogador)
+        return;
+    TerminaPisca();
+    imgEscura[Index]->setVisible(false);
+    TeclaClicada = std::uint8_t(Index);
+
+    if (Sequencia[PassoJogador] != Index) {
+        TocaSom(SomErro);
+        imgEscura[Index]->setVisible(true);
+        MsgBox::show(QStringLiteral("Infelizmente você errou! Tente novamente"), MsgBox::OKOnly);
+        VezJogador = false;
+        Nivel = 0;
+        PosMostra = 0;
+        return;
+    }
+
+    tmrPisca->setEnabled(true);
+    if (PassoJogador < Nivel) {
+        ++PassoJogador;
+        return;
+    }
+    VezJogador = false;
+    PassoJogador = 0;
+    if (Nivel + 1 >= MaiorSequencia) {
+        // The whole longest sequence repeated: the game is won, not wrapped.
+        Nivel = 0;
+        MsgBox::show(QStringLiteral("Parabéns! Você repetiu a sequência inteira de %1 teclas!")
+                         .arg(MaiorSequencia),
+                     MsgBox::OKOnly);
+        return;
+    }
+    ++Nivel;
+    SorteiaTecla();
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "form.h"
+#include "sounddevice.h"
+
+#include <QList>
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class Image;
+class MMControl;
+class QPushButton;
+class Timer;
+
+// The memory game: the program lights and sounds a growing sequence of pads,
+// and the player repeats it by clicking them.
+class frmMemory : public Form
+{
+    Q_OBJECT
+
+public:
+    // The sound device plays the pads' sounds; by default the audio output.
+    explicit frmMemory(std::unique_ptr<SoundDevice> sons = nullptr, QWidget *parent = nullptr);
+
+    void Form_Load();
+
+    // Where the wave files are found; a bare file name appended to it names one.
+    static QString DirSons();
+
+    // The longest sequence the game plays: its positions still fit the 8-bit
+    // counters one past the last pad.
+    static constexpr int MaiorSequencia = 255;
+
+private:
+    void cmdInicio_Click();
+    void cmdSair_Click();
+    void mnuinicio_Click() { cmdInicio_Click(); }
+    void mnusair_Click() { cmdSair_Click(); }
+    void imgEscura_Click(int Index);
+    void tmrSort_Timer();
+    void tmrPisca_Timer();
+    void SorteiaTecla();
+    void ApagaTecla(int pad);
+    void TocaSom(const QString &name);
+    void TerminaPisca();
+
+    MMControl *mmcSons;
+    Timer *tmrPisca;
+    Timer *tmrSort;
+    QPushButton *cmdSair;
+    QPushButton *cmdInicio;
+    std::array<Image *, 4> imgEscura;
+    std::array<Image *, 4> imgClara;
+
+    QList<std::int16_t> Sequencia;
+    std::uint8_t Nivel = 0;
+    std::uint8_t PosMostra = 0;
+    std::uint8_t TeclaClicada = 0;
+    bool VezJogador = false;
+    std::uint8_t PassoJogador = 0;
+
+    friend class MemoryTest;
+};
