@@ -355,10 +355,13 @@ bool frmForca::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == txtPalavra && event->type() == QEvent::KeyPress) {
         // Only keys that type a character raise KeyPress; editing keys such as
-        // the arrows and Delete pass untouched.
+        // the arrows and Delete pass untouched, and so does Tab, which moves
+        // the focus on before any KeyPress would see it.
         const auto *key = static_cast<QKeyEvent *>(event);
         const QString text = key->text();
-        if (text.size() == 1 && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+        if (text.size() == 1 && !tab &&
+            !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
             int KeyAscii = text.at(0).unicode();
             txtPalavra_KeyPress(KeyAscii);
             if (KeyAscii == 0)

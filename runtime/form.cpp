@@ -84,8 +84,10 @@ bool Form::event(QEvent *event)
         if (!m_shown) {
             m_shown = true;
             if (m_centrePending) {
-                // The window manager frames the window shortly after it is
-                // mapped; a moved or resized frame after that is the user's.
+                // The frame may already be known once the window is mapped,
+                // without any move; later moves or resizes of the frame after
+                // framing are the user's own.
+                QTimer::singleShot(0, this, &Form::recentreIfFramed);
                 QTimer::singleShot(1000, this, [this] { m_centrePending = false; });
             }
             Form_Activate();
@@ -93,15 +95,21 @@ bool Form::event(QEvent *event)
         break;
     case QEvent::Move:
     case QEvent::Resize:
-        if (m_centrePending && m_shown && frameGeometry().size() != m_centredFrame) {
-            m_centrePending = frameGeometry().size() == size();
-            moveToCentre();
-        }
+    case QEvent::WindowActivate:
+        recentreIfFramed();
         break;
     default:
         break;
     }
     return handled;
+}
+
+void Form::recentreIfFramed()
+{
+    if (m_centrePending && m_shown && frameGeometry().size() != m_centredFrame) {
+        m_centrePending = frameGeometry().size() == size();
+        moveToCentre();
+    }
 }
 
 void Form::showModal(Form *window)

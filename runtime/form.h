@@ -50,6 +50,7 @@ protected:
 
 private:
     void moveToCentre();
+    void recentreIfFramed();
 
     QWidget *m_client;
     bool m_shown = false;

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Zelvo needs for the given purposes, when any of
+# them is missing:  scripts/deps.sh build run test
+set -euo pipefail
+
+packages=()
+for purpose in "$@"; do
+    case "$purpose" in
+    build) packages+=(cmake g++ make python3 qt6-base-dev qt6-svg-dev qt6-multimedia-dev libgl-dev) ;;
+    run) packages+=(qt6-qpa-plugins libqt6svg6 fonts-liberation2) ;;
+    test) packages+=(xvfb xauth openbox xdotool x11-utils imagemagick pulseaudio pulseaudio-utils dbus) ;;
+    *) echo "deps.sh: unknown purpose '$purpose'" >&2; exit 2 ;;
+    esac
+done
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+done
+((${#missing[@]})) || exit 0
+
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" apt-get update
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"

@@ -1,0 +1,919 @@
+// The hangman window, driven as a player drives it: clicks on its buttons and
+// menu items, keys typed into the word box, and message boxes answered by the
+// test in place of the player.
+
+#include "frmForca.h"
+#include "image.h"
+#include "msgbox.h"
+#include "system.h"
+#include "testsupport.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPointer>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QTest>
+
+namespace {
+
+const QString Titulo = QStringLiteral("Jogo da Forca");
+const QString Perdeu = QStringLiteral("Infelizmente você perdeu. Deseja jogar novamente?");
+const QString Ganhou = QStringLiteral("Parabéns você ganhou!!!");
+const QString DigitePalavra = QStringLiteral("Digite primeiro a palavra");
+const QString Finalizar = QStringLiteral("Você deseja finalizar o programa Jogo da Forca?");
+
+// What a player can see of the board, to tell whether anything moved.
+struct Board
+{
+    QString word;
+    bool wordLocked = false;
+    QStringList labels;
+    QList<bool> labelsShown;
+    QList<bool> figure;
+    QList<bool> letters;
+    bool inicio = false;
+    bool mnuinicio = false;
+
+    bool operator==(const Board &) const = default;
+};
+
+} // namespace
+
+class HangmanTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    // Layout.
+    void opensWithDesignedCaptionAndClientSize();
+    void letterButtonsWrapAfterM_data();
+    void letterButtonsWrapAfterM();
+    void lettersAllDisabledAtStart();
+    void wordBoxHidesEightLettersBehindAsterisks();
+    void opensInTwoPlayerMode();
+    void menuShortcuts_data();
+    void menuShortcuts();
+    void tabOrderStartsAtNovo();
+    void tabOrderLeadsThroughLettersDuringAGame();
+    void livingHeadLiesAboveHangedHead();
+
+    // Guessing.
+    void guessRevealsEveryPlaceAndDisablesItsButton_data();
+    void guessRevealsEveryPlaceAndDisablesItsButton();
+    void wrongGuessesShowFigureInOrder();
+    void lossAnsweredYesClearsBoardWithoutWinning();
+    void lossAnsweredNoUnloadsWindow();
+    void lowerCaseWordGuessedWithUpperCaseButtons();
+    void correctGuessAtFiveErrorsDoesNotLose();
+
+    // Win.
+    void winShowsWholeFigureBeforeMessage();
+
+    // Modes.
+    void soloDrawsEachListedWord_data();
+    void soloDrawsEachListedWord();
+    void soloEmptiesAndLocksWordBox();
+    void twoPlayerUnlocksAndKeepsWord();
+    void soloStartNeverAsksForWord();
+
+    // Commands, as buttons and as menu items.
+    void inicioWithEmptyBoxAsksForWord_data();
+    void inicioWithEmptyBoxAsksForWord();
+    void novoClearsBoardAndUnlocksBox_data();
+    void novoClearsBoardAndUnlocksBox();
+    void sairAnsweredYesUnloads_data();
+    void sairAnsweredYesUnloads();
+    void sairAnsweredNoChangesNothing_data();
+    void sairAnsweredNoChangesNothing();
+    void inicioDisabledInMenuDuringAGame();
+    void menuShortcutsRunTheirCommands();
+
+    // Key filter.
+    void typedKeysKeepOnlyLetters_data();
+    void typedKeysKeepOnlyLetters();
+    void keyFilterCodes_data();
+    void keyFilterCodes();
+    void backspacePasses();
+    void ninthCharacterRefused();
+
+    // Text put in other than by typing.
+    void pastedAndDroppedTextKeepsOnlyLetters_data();
+    void pastedAndDroppedTextKeepsOnlyLetters();
+
+    // A game that is over stays over.
+    void wonGameCannotBeLost();
+    void emptyWordIsAWrongGuessNeverAWin();
+
+private:
+    template <typename T> T *child(const QString &name) const
+    {
+        T *found = window->findChild<T *>(name);
+        if (!found)
+            qFatal("no child %s", qPrintable(name));
+        return found;
+    }
+    QLineEdit *box() const { return window->txtPalavra; }
+    QPushButton *letter(QChar c) const { return window->cmdLetra[c.unicode() - 'A']; }
+    QAction *action(const QString &name) const { return child<QAction>(name); }
+
+    // Runs a command the way the test row asks: its button or its menu item.
+    void command(const QString &name);
+    void typeWordAndStart(const QString &word);
+    void guess(const QString &letters);
+    Board board() const;
+
+    QPointer<frmForca> window;
+};
+
+void HangmanTest::init()
+{
+    window = new frmForca;
+    window->Form_Load();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+}
+
+void HangmanTest::cleanup()
+{
+    System::setRandomSource({});
+    MsgBox::setResponder({});
+    delete window.data();
+}
+
+void HangmanTest::command(const QString &name)
+{
+    QFETCH(bool, viaMenu);
+    if (viaMenu)
+        action(QStringLiteral("mnu") + name.toLower())->trigger();
+    else
+        QTest::mouseClick(child<QPushButton>(QStringLiteral("cmd") + name), Qt::LeftButton);
+}
+
+void HangmanTest::typeWordAndStart(const QString &word)
+{
+    QTest::keyClicks(box(), word);
+    QCOMPARE(box()->text(), word);
+    QTest::mouseClick(window->cmdInicio, Qt::LeftButton);
+    QVERIFY(!window->cmdInicio->isEnabled());
+}
+
+void HangmanTest::guess(const QString &letters)
+{
+    for (QChar c : letters)
+        QTest::mouseClick(letter(c), Qt::LeftButton);
+}
+
+// QTest types only ASCII; an accented letter is sent as a keyboard with that
+// key would send it.
+static void type(QWidget *widget, const QString &text)
+{
+    for (QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(widget, char(c.unicode()));
+            continue;
+        }
+        const auto key = Qt::Key(c.toUpper().unicode());
+        QTest::sendKeyEvent(QTest::Press, widget, key, QString(c), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, widget, key, QString(c), Qt::NoModifier);
+    }
+}
+
+Board HangmanTest::board() const
+{
+    Board b;
+    b.word = box()->text();
+    b.wordLocked = box()->isReadOnly();
+    for (QLabel *label : window->lblLetra) {
+        b.labels.append(label->text());
+        b.labelsShown.append(label->isVisible());
+    }
+    for (Image *part : window->imgBoneco)
+        b.figure.append(part->isVisible());
+    for (QPushButton *button : window->cmdLetra)
+        b.letters.append(button->isEnabled());
+    b.inicio = window->cmdInicio->isEnabled();
+    b.mnuinicio = window->mnuinicio->isEnabled();
+    return b;
+}
+
+// ---- Layout -----------------------------------------------------------------
+
+void HangmanTest::opensWithDesignedCaptionAndClientSize()
+{
+    QCOMPARE(window->windowTitle(), QStringLiteral("Forca"));
+    // 6585 x 4860 twips at 15 twips a pixel.
+    QCOMPARE(window->client()->size(), QSize(439, 324));
+}
+
+void HangmanTest::letterButtonsWrapAfterM_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QPoint>("twips");
+
+    QTest::newRow("A starts the first row") << "cmdLetra0"
+                                            << "A" << QPoint(240, 3720);
+    QTest::newRow("M ends the first row") << "cmdLetra12"
+                                          << "M" << QPoint(6000, 3720);
+    QTest::newRow("N starts the second row") << "cmdLetra13"
+                                             << "N" << QPoint(240, 4200);
+    QTest::newRow("Z ends the second row") << "cmdLetra25"
+                                           << "Z" << QPoint(6000, 4200);
+}
+
+void HangmanTest::letterButtonsWrapAfterM()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QPoint, twips);
+
+    auto *button = child<QPushButton>(name);
+    QCOMPARE(button->text(), caption);
+    QCOMPARE(button->pos(), twips / 15);
+}
+
+void HangmanTest::lettersAllDisabledAtStart()
+{
+    for (int i = 0; i < 26; ++i) {
+        auto *button = child<QPushButton>(QStringLiteral("cmdLetra%1").arg(i));
+        QVERIFY2(!button->isEnabled(), qPrintable(button->text()));
+    }
+    QVERIFY(window->cmdInicio->isEnabled());
+}
+
+void HangmanTest::wordBoxHidesEightLettersBehindAsterisks()
+{
+    auto *txtPalavra = child<QLineEdit>(QStringLiteral("txtPalavra"));
+    QCOMPARE(txtPalavra->echoMode(), QLineEdit::Password);
+    QCOMPARE(
+        txtPalavra->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, txtPalavra),
+        int('*'));
+    QCOMPARE(txtPalavra->displayText(), QString());
+    QTest::keyClicks(txtPalavra, QStringLiteral("abc"));
+    QCOMPARE(txtPalavra->displayText().size(), 3);
+    QCOMPARE(txtPalavra->maxLength(), 8);
+}
+
+void HangmanTest::opensInTwoPlayerMode()
+{
+    QVERIFY(action(QStringLiteral("mnudupla"))->isCheckable());
+    QVERIFY(action(QStringLiteral("mnudupla"))->isChecked());
+    QVERIFY(action(QStringLiteral("mnusolitario"))->isCheckable());
+    QVERIFY(!action(QStringLiteral("mnusolitario"))->isChecked());
+    QVERIFY(!box()->isReadOnly());
+}
+
+void HangmanTest::menuShortcuts_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QKeySequence>("shortcut");
+
+    QTest::newRow("Novo") << "mnunovo"
+                          << "&Novo" << QKeySequence(Qt::Key_F1);
+    QTest::newRow("Inicio") << "mnuinicio"
+                            << "&Inicio" << QKeySequence(Qt::Key_F2);
+    QTest::newRow("Sair") << "mnusair"
+                          << "&Sair" << QKeySequence(Qt::CTRL | Qt::Key_S);
+}
+
+void HangmanTest::menuShortcuts()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QKeySequence, shortcut);
+
+    QAction *item = action(name);
+    QCOMPARE(item->text(), caption);
+    QCOMPARE(item->shortcut(), shortcut);
+    QVERIFY(item->isEnabled());
+}
+
+void HangmanTest::tabOrderStartsAtNovo()
+{
+    QCOMPARE(QApplication::focusWidget(), window->cmdNovo);
+    const QList<QWidget *> expected = {window->cmdInicio, window->cmdSair, box(), window->cmdNovo};
+    for (QWidget *next : expected) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), next);
+    }
+    // And back: the word box lets Shift+Tab out too.
+    QTest::keyClick(window->cmdNovo, Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), box());
+    QTest::keyClick(box(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), window->cmdSair);
+}
+
+void HangmanTest::tabOrderLeadsThroughLettersDuringAGame()
+{
+    typeWordAndStart(QStringLiteral("GOL"));
+    box()->setFocus();
+    QTest::keyClick(box(), Qt::Key_Tab);
+    for (int i = 0; i < 26; ++i) {
+        QCOMPARE(QApplication::focusWidget(), window->cmdLetra[i]);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(QApplication::focusWidget(), window->cmdNovo);
+}
+
+void HangmanTest::livingHeadLiesAboveHangedHead()
+{
+    const QObjectList stack = window->client()->children();
+    const auto *living = child<QWidget>(QStringLiteral("imgBoneco7"));
+    const auto *hanged = child<QWidget>(QStringLiteral("imgBoneco0"));
+    const auto *gallows = child<QWidget>(QStringLiteral("Image1"));
+    QVERIFY(stack.indexOf(living) > stack.indexOf(hanged));
+    QVERIFY(stack.indexOf(hanged) > stack.indexOf(gallows));
+    QVERIFY(living->geometry().intersects(hanged->geometry()));
+}
+
+// ---- Guessing ---------------------------------------------------------------
+
+void HangmanTest::guessRevealsEveryPlaceAndDisablesItsButton_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QChar>("guessed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("wrong");
+
+    QTest::newRow("A three times") << "SANTANA" << QChar('A') << "-A--A-A" << false;
+    QTest::newRow("N twice") << "SANTANA" << QChar('N') << "--N--N-" << false;
+    QTest::newRow("S once") << "SANTANA" << QChar('S') << "S------" << false;
+    QTest::newRow("last place") << "SAVEIRO" << QChar('O') << "------O" << false;
+    QTest::newRow("absent Z") << "SANTANA" << QChar('Z') << "-------" << true;
+}
+
+void HangmanTest::guessRevealsEveryPlaceAndDisablesItsButton()
+{
+    QFETCH(QString, word);
+    QFETCH(QChar, guessed);
+    QFETCH(QString, shown);
+    QFETCH(bool, wrong);
+
+    MsgBoxAnswers answers;
+    typeWordAndStart(word);
+    QVERIFY(letter(guessed)->isEnabled());
+    guess(guessed);
+
+    for (int i = 0; i < 8; ++i) {
+        QLabel *place = window->lblLetra[i];
+        QCOMPARE(place->isVisible(), i < word.size());
+        QCOMPARE(place->text(), i < shown.size() ? QString(shown[i]) : QStringLiteral("-"));
+    }
+    QVERIFY(!letter(guessed)->isEnabled());
+    QVERIFY(letter(guessed == 'B' ? 'C' : 'B')->isEnabled());
+    QCOMPARE(window->imgBoneco[0]->isVisible(), wrong);
+    QVERIFY(answers.asked.isEmpty());
+}
+
+void HangmanTest::wrongGuessesShowFigureInOrder()
+{
+    MsgBoxAnswers answers;
+    typeWordAndStart(QStringLiteral("SANTANA"));
+
+    const QString wrong = QStringLiteral("BCDEF");
+    for (int k = 1; k <= 5; ++k) {
+        guess(wrong.mid(k - 1, 1));
+        for (int part = 0; part < 8; ++part)
+            QCOMPARE(window->imgBoneco[part]->isVisible(), part < k);
+        QCOMPARE(int(window->erros), k);
+
+        // A right letter between two wrong ones shows no part.
+        if (k == 2) {
+            guess(QStringLiteral("A"));
+            for (int part = 0; part < 8; ++part)
+                QCOMPARE(window->imgBoneco[part]->isVisible(), part < k);
+            QCOMPARE(int(window->erros), k);
+        }
+    }
+    QVERIFY(answers.asked.isEmpty());
+}
+
+void HangmanTest::lossAnsweredYesClearsBoardWithoutWinning()
+{
+    MsgBoxAnswers answers(MsgBox::Yes);
+    bool legShownWhenAsked = false;
+    answers.whileOpen([&](const MsgBox::Question &) {
+        legShownWhenAsked = window->imgBoneco[5]->isVisible() && !window->imgBoneco[6]->isVisible();
+    });
+    typeWordAndStart(QStringLiteral("GOL"));
+    guess(QStringLiteral("ABCDEF"));
+
+    QCOMPARE(answers.asked.size(), 1);
+    QCOMPARE(answers.asked[0].prompt, Perdeu);
+    QCOMPARE(answers.asked[0].buttons, 68);
+    QCOMPARE(answers.asked[0].title, Titulo);
+    QVERIFY(legShownWhenAsked);
+
+    QVERIFY(window);
+    QCOMPARE(int(window->erros), 0);
+    QCOMPARE(box()->text(), QString());
+    for (int i = 0; i < 8; ++i) {
+        QVERIFY(!window->imgBoneco[i]->isVisible());
+        QVERIFY(!window->lblLetra[i]->isVisible());
+        QCOMPARE(window->lblLetra[i]->text(), QStringLiteral("-"));
+    }
+    for (QPushButton *button : window->cmdLetra)
+        QVERIFY(!button->isEnabled());
+    QVERIFY(window->cmdInicio->isEnabled());
+
+    // The next game starts from an empty figure.
+    typeWordAndStart(QStringLiteral("UNO"));
+    guess(QStringLiteral("B"));
+    QVERIFY(window->imgBoneco[0]->isVisible());
+    QVERIFY(!window->imgBoneco[1]->isVisible());
+    QCOMPARE(answers.asked.size(), 1);
+}
+
+void HangmanTest::lossAnsweredNoUnloadsWindow()
+{
+    MsgBoxAnswers answers(MsgBox::No);
+    typeWordAndStart(QStringLiteral("GOL"));
+    guess(QStringLiteral("ABCDE"));
+    QVERIFY(answers.asked.isEmpty());
+    guess(QStringLiteral("F"));
+
+    QCOMPARE(answers.asked.size(), 1);
+    QCOMPARE(answers.asked[0].prompt, Perdeu);
+    QTRY_VERIFY(window.isNull());
+}
+
+void HangmanTest::lowerCaseWordGuessedWithUpperCaseButtons()
+{
+    MsgBoxAnswers answers;
+    typeWordAndStart(QStringLiteral("gol"));
+    guess(QStringLiteral("O"));
+    QCOMPARE(window->lblLetra[1]->text(), QStringLiteral("O"));
+    QVERIFY(!window->imgBoneco[0]->isVisible());
+    guess(QStringLiteral("GL"));
+    QCOMPARE(window->lblLetra[0]->text(), QStringLiteral("G"));
+    QCOMPARE(window->lblLetra[2]->text(), QStringLiteral("L"));
+    QCOMPARE(int(window->erros), 0);
+    QCOMPARE(answers.asked.size(), 1);
+    QCOMPARE(answers.asked[0].prompt, Ganhou);
+}
+
+void HangmanTest::correctGuessAtFiveErrorsDoesNotLose()
+{
+    MsgBoxAnswers answers;
+    typeWordAndStart(QStringLiteral("SANTANA"));
+    guess(QStringLiteral("BCDEF"));
+    QCOMPARE(int(window->erros), 5);
+
+    guess(QStringLiteral("T"));
+    QVERIFY(answers.asked.isEmpty());
+    QCOMPARE(int(window->erros), 5);
+    QVERIFY(window->imgBoneco[4]->isVisible());
+    QVERIFY(!window->imgBoneco[5]->isVisible());
+    QCOMPARE(window->lblLetra[3]->text(), QStringLiteral("T"));
+    QVERIFY(window->cmdLetra[0]->isEnabled());
+}
+
+// ---- Win --------------------------------------------------------------------
+
+void HangmanTest::winShowsWholeFigureBeforeMessage()
+{
+    MsgBoxAnswers answers;
+    QList<bool> figureWhenAsked;
+    answers.whileOpen([&](const MsgBox::Question &) {
+        for (Image *part : window->imgBoneco)
+            figureWhenAsked.append(part->isVisible());
+    });
+    typeWordAndStart(QStringLiteral("GOL"));
+    guess(QStringLiteral("AGO")); // one wrong guess first: the hanged head is shown
+    QVERIFY(window->imgBoneco[0]->isVisible());
+    QVERIFY(answers.asked.isEmpty());
+    guess(QStringLiteral("L"));
+
+    QCOMPARE(answers.asked.size(), 1);
+    QCOMPARE(answers.asked[0].prompt, Ganhou);
+    QCOMPARE(answers.asked[0].buttons, 0);
+    QCOMPARE(answers.asked[0].title, QStringLiteral("Zelvo"));
+    const QList<bool> wholeFigure = {false, true, true, true, true, true, true, true};
+    QCOMPARE(figureWhenAsked, wholeFigure);
+    QCOMPARE(board().figure, wholeFigure);
+}
+
+// ---- Modes ------------------------------------------------------------------
+
+void HangmanTest::soloDrawsEachListedWord_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("word");
+
+    const QStringList words = {
+        QStringLiteral("VECTRA"),  QStringLiteral("OMEGA"), QStringLiteral("SAVEIRO"),
+        QStringLiteral("FIESTA"),  QStringLiteral("PALIO"), QStringLiteral("CORSA"),
+        QStringLiteral("SANTANA"), QStringLiteral("SIENA"), QStringLiteral("GOLF"),
+        QStringLiteral("CIVIC"),   QStringLiteral("UNO"),   QStringLiteral("GOL"),
+        QStringLiteral("FUSCA"),
+    };
+    for (int i = 0; i < words.size(); ++i)
+        QTest::addRow("%d %s", i, qPrintable(words[i])) << i << words[i];
+}
+
+void HangmanTest::soloDrawsEachListedWord()
+{
+    QFETCH(int, index);
+    QFETCH(QString, word);
+
+    MsgBoxAnswers answers;
+    System::setRandomSource([index] { return (float(index) + 0.5f) / 13.0f; });
+    action(QStringLiteral("mnusolitario"))->trigger();
+    QTest::mouseClick(window->cmdInicio, Qt::LeftButton);
+
+    QCOMPARE(box()->text(), word);
+    for (int i = 0; i < 8; ++i)
+        QCOMPARE(window->lblLetra[i]->isVisible(), i < word.size());
+    QVERIFY(window->cmdLetra[0]->isEnabled());
+    QVERIFY(answers.asked.isEmpty());
+}
+
+void HangmanTest::soloEmptiesAndLocksWordBox()
+{
+    QTest::keyClicks(box(), QStringLiteral("abc"));
+    const Board before = board();
+    action(QStringLiteral("mnusolitario"))->trigger();
+
+    QVERIFY(action(QStringLiteral("mnusolitario"))->isChecked());
+    QVERIFY(!action(QStringLiteral("mnudupla"))->isChecked());
+    QCOMPARE(box()->text(), QString());
+    QVERIFY(box()->isReadOnly());
+    QTest::keyClicks(box(), QStringLiteral("xy"));
+    QCOMPARE(box()->text(), QString());
+
+    // Nothing else on the window moves.
+    Board expected = before;
+    expected.word.clear();
+    expected.wordLocked = true;
+    QCOMPARE(board(), expected);
+}
+
+void HangmanTest::twoPlayerUnlocksAndKeepsWord()
+{
+    action(QStringLiteral("mnusolitario"))->trigger();
+    QTest::mouseClick(window->cmdInicio, Qt::LeftButton);
+    const QString drawn = box()->text();
+    QVERIFY(!drawn.isEmpty());
+    QVERIFY(box()->isReadOnly());
+
+    action(QStringLiteral("mnudupla"))->trigger();
+    QVERIFY(action(QStringLiteral("mnudupla"))->isChecked());
+    QVERIFY(!action(QStringLiteral("mnusolitario"))->isChecked());
+    QVERIFY(!box()->isReadOnly());
+    QCOMPARE(box()->text(), drawn);
+    QVERIFY(!window->cmdInicio->isEnabled());
+}
+
+void HangmanTest::soloStartNeverAsksForWord()
+{
+    MsgBoxAnswers answers;
+    action(QStringLiteral("mnusolitario"))->trigger();
+    QCOMPARE(box()->text(), QString());
+    QTest::mouseClick(window->cmdInicio, Qt::LeftButton);
+
+    QVERIFY(answers.asked.isEmpty());
+    QVERIFY(!box()->text().isEmpty());
+    QVERIFY(!window->cmdInicio->isEnabled());
+}
+
+// ---- Commands ---------------------------------------------------------------
+
+static void viaButtonOrMenu()
+{
+    QTest::addColumn<bool>("viaMenu");
+    QTest::newRow("button") << false;
+    QTest::newRow("menu") << true;
+}
+
+void HangmanTest::inicioWithEmptyBoxAsksForWord_data()
+{
+    viaButtonOrMenu();
+}
+
+void HangmanTest::inicioWithEmptyBoxAsksForWord()
+{
+    MsgBoxAnswers answers;
+    window->cmdNovo->setFocus();
+    QCOMPARE(QApplication::focusWidget(), window->cmdNovo);
+    command(QStringLiteral("Inicio"));
+
+    QCOMPARE(answers.asked.size(), 1);
+    QCOMPARE(answers.asked[0].prompt, DigitePalavra);
+    QCOMPARE(answers.asked[0].buttons, 16);
+    QCOMPARE(answers.asked[0].title, Titulo);
+    QCOMPARE(QApplication::focusWidget(), box());
+    QVERIFY(window->cmdInicio->isEnabled());
+    QVERIFY(window->mnuinicio->isEnabled());
+    for (QPushButton *button : window->cmdLetra)
+        QVERIFY(!button->isEnabled());
+    for (QLabel *label : window->lblLetra)
+        QVERIFY(!label->isVisible());
+}
+
+void HangmanTest::novoClearsBoardAndUnlocksBox_data()
+{
+    viaButtonOrMenu();
+}
+
+void HangmanTest::novoClearsBoardAndUnlocksBox()
+{
+    MsgBoxAnswers answers;
+    action(QStringLiteral("mnusolitario"))->trigger();
+    System::setRandomSource([] { return 6.5f / 13.0f; }); // SANTANA
+    QTest::mouseClick(window->cmdInicio, Qt::LeftButton);
+    guess(QStringLiteral("AXY"));
+    QCOMPARE(int(window->erros), 2);
+    QVERIFY(box()->isReadOnly());
+
+    command(QStringLiteral("Novo"));
+
+    QCOMPARE(int(window->erros), 0);
+    QCOMPARE(box()->text(), QString());
+    QVERIFY(!box()->isReadOnly());
+    QCOMPARE(QApplication::focusWidget(), box());
+    QVERIFY(action(QStringLiteral("mnusolitario"))->isChecked());
+    const Board waiting = board();
+    QCOMPARE(waiting.labels, QStringList(8, QStringLiteral("-")));
+    QCOMPARE(waiting.labelsShown, QList<bool>(8, false));
+    QCOMPARE(waiting.figure, QList<bool>(8, false));
+    QCOMPARE(waiting.letters, QList<bool>(26, false));
+    QVERIFY(waiting.inicio);
+    QVERIFY(waiting.mnuinicio);
+    QVERIFY(answers.asked.isEmpty());
+}
+
+void HangmanTest::sairAnsweredYesUnloads_data()
+{
+    viaButtonOrMenu();
+}
+
+void HangmanTest::sairAnsweredYesUnloads()
+{
+    MsgBoxAnswers answers(MsgBox::Yes);
+    command(QStringLiteral("Sair"));
+
+    QCOMPARE(answers.asked.size(), 1);
+    QCOMPARE(answers.asked[0].prompt, Finalizar);
+    QCOMPARE(answers.asked[0].buttons, 68);
+    QCOMPARE(answers.asked[0].title, Titulo);
+    QTRY_VERIFY(window.isNull());
+}
+
+void HangmanTest::sairAnsweredNoChangesNothing_data()
+{
+    viaButtonOrMenu();
+}
+
+void HangmanTest::sairAnsweredNoChangesNothing()
+{
+    MsgBoxAnswers answers(MsgBox::No);
+    typeWordAndStart(QStringLiteral("SANTANA"));
+    guess(QStringLiteral("ABN"));
+    const Board during = board();
+    const auto errosBefore = window->erros;
+    QCOMPARE(int(errosBefore), 1);
+
+    command(QStringLiteral("Sair"));
+
+    QCOMPARE(answers.asked.size(), 1);
+    QCOMPARE(answers.asked[0].prompt, Finalizar);
+    QTest::qWait(0);
+    QVERIFY(window);
+    QVERIFY(window->isVisible());
+    QCOMPARE(board(), during);
+    QCOMPARE(window->erros, errosBefore);
+    QCOMPARE(box()->text(), QStringLiteral("SANTANA"));
+    QCOMPARE(window->lblLetra[1]->text(), QStringLiteral("A"));
+    QVERIFY(window->imgBoneco[0]->isVisible());
+}
+
+void HangmanTest::inicioDisabledInMenuDuringAGame()
+{
+    MsgBoxAnswers answers;
+    QAction *mnuinicio = action(QStringLiteral("mnuinicio"));
+    QVERIFY(mnuinicio->isEnabled());
+    typeWordAndStart(QStringLiteral("GOL"));
+    QVERIFY(!mnuinicio->isEnabled());
+
+    // Triggering a disabled item does nothing.
+    const Board during = board();
+    mnuinicio->trigger();
+    QCOMPARE(board(), during);
+
+    action(QStringLiteral("mnunovo"))->trigger();
+    QVERIFY(mnuinicio->isEnabled());
+    QVERIFY(window->cmdInicio->isEnabled());
+    QVERIFY(answers.asked.isEmpty());
+}
+
+void HangmanTest::menuShortcutsRunTheirCommands()
+{
+    MsgBoxAnswers answers(MsgBox::No);
+    QTest::keyClicks(box(), QStringLiteral("gol"));
+    QTest::keyClick(box(), Qt::Key_F2);
+    QVERIFY(!window->cmdInicio->isEnabled());
+    QVERIFY(window->cmdLetra[0]->isEnabled());
+
+    QTest::keyClick(window->cmdLetra[0], Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(answers.asked.size(), 1);
+    QCOMPARE(answers.asked[0].prompt, Finalizar);
+
+    QTest::keyClick(window->cmdLetra[0], Qt::Key_F1);
+    QVERIFY(window->cmdInicio->isEnabled());
+    QCOMPARE(box()->text(), QString());
+}
+
+// ---- Key filter -------------------------------------------------------------
+
+void HangmanTest::typedKeysKeepOnlyLetters_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+
+    QTest::newRow("digits") << "a1b2c3"
+                            << "abc";
+    QTest::newRow("space") << "a b"
+                           << "ab";
+    QTest::newRow("punctuation") << "a.b,c-d!?'"
+                                 << "abcd";
+    QTest::newRow("next to the letters") << "@a[b`c{"
+                                         << "abc";
+    QTest::newRow("accented") << QStringLiteral("çaãoé") << "ao";
+    QTest::newRow("letters as typed") << "aBcXyZ"
+                                      << "aBcXyZ";
+}
+
+void HangmanTest::typedKeysKeepOnlyLetters()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+
+    type(box(), typed);
+    QCOMPARE(box()->text(), kept);
+}
+
+// The box's own validator would also refuse most of these, so the filter is
+// checked on its own here.
+void HangmanTest::keyFilterCodes_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<bool>("kept");
+
+    QTest::newRow("Backspace") << 8 << true;
+    QTest::newRow("A") << 65 << true;
+    QTest::newRow("Z") << 90 << true;
+    QTest::newRow("a") << 97 << true;
+    QTest::newRow("z") << 122 << true;
+    QTest::newRow("@") << 64 << false;
+    QTest::newRow("[") << 91 << false;
+    QTest::newRow("`") << 96 << false;
+    QTest::newRow("{") << 123 << false;
+    QTest::newRow("0") << 48 << false;
+    QTest::newRow("space") << 32 << false;
+    QTest::newRow("tab") << 9 << false;
+    QTest::newRow("c cedilla") << 0xE7 << false;
+}
+
+void HangmanTest::keyFilterCodes()
+{
+    QFETCH(int, code);
+    QFETCH(bool, kept);
+
+    int KeyAscii = code;
+    window->txtPalavra_KeyPress(KeyAscii);
+    QCOMPARE(KeyAscii, kept ? code : 0);
+}
+
+void HangmanTest::backspacePasses()
+{
+    QTest::keyClicks(box(), QStringLiteral("abc"));
+    QTest::keyClick(box(), Qt::Key_Backspace);
+    QCOMPARE(box()->text(), QStringLiteral("ab"));
+    QTest::keyClicks(box(), QStringLiteral("\b"));
+    QCOMPARE(box()->text(), QStringLiteral("a"));
+}
+
+void HangmanTest::ninthCharacterRefused()
+{
+    QTest::keyClicks(box(), QStringLiteral("abcdefghi"));
+    QCOMPARE(box()->text(), QStringLiteral("abcdefgh"));
+}
+
+// ---- Paste and drop ---------------------------------------------------------
+
+void HangmanTest::pastedAndDroppedTextKeepsOnlyLetters_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected"); // empty: only that no non-letter got in
+
+    const QStringList ways = {QStringLiteral("paste"), QStringLiteral("Ctrl+V"),
+                              QStringLiteral("Shift+Insert"), QStringLiteral("insert"),
+                              QStringLiteral("drop")};
+    for (const QString &how : ways) {
+        const QByteArray w = how.toLatin1();
+        QTest::addRow("%s digit", w.data()) << how << "ab1"
+                                            << "";
+        QTest::addRow("%s space", w.data()) << how << "a b"
+                                            << "";
+        QTest::addRow("%s hyphen", w.data()) << how << "x-y"
+                                             << "";
+        QTest::addRow("%s accented", w.data()) << how << QStringLiteral("ção") << "";
+        QTest::addRow("%s letters", w.data()) << how << "abc"
+                                              << "abc";
+        QTest::addRow("%s ten letters", w.data()) << how << "abcdefghij"
+                                                  << "abcdefgh";
+    }
+}
+
+void HangmanTest::pastedAndDroppedTextKeepsOnlyLetters()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+
+    QClipboard *clipboard = QApplication::clipboard();
+    clipboard->setText(text);
+    QCOMPARE(clipboard->text(), text);
+    box()->setFocus();
+
+    if (how == QLatin1String("paste")) {
+        box()->paste();
+    } else if (how == QLatin1String("Ctrl+V")) {
+        QTest::keyClick(box(), Qt::Key_V, Qt::ControlModifier);
+    } else if (how == QLatin1String("Shift+Insert")) {
+        QTest::keyClick(box(), Qt::Key_Insert, Qt::ShiftModifier);
+    } else if (how == QLatin1String("insert")) {
+        box()->insert(text);
+    } else {
+        // A drop only lands on a widget that accepted the drag entering it.
+        QMimeData data;
+        data.setText(text);
+        const QPoint at = box()->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(box(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(box(), &drop);
+        QVERIFY(drop.isAccepted());
+    }
+
+    const QString got = box()->text();
+    static const QRegularExpression lettersOnly(QStringLiteral("^[A-Za-z]{0,8}$"));
+    QVERIFY2(lettersOnly.match(got).hasMatch(), qPrintable(got));
+    if (!expected.isEmpty())
+        QCOMPARE(got, expected);
+}
+
+// ---- Over is over -----------------------------------------------------------
+
+void HangmanTest::wonGameCannotBeLost()
+{
+    MsgBoxAnswers answers;
+    typeWordAndStart(QStringLiteral("GOL"));
+    guess(QStringLiteral("GOL"));
+    QCOMPARE(answers.asked.size(), 1);
+    QCOMPARE(answers.asked[0].prompt, Ganhou);
+
+    for (QPushButton *button : window->cmdLetra)
+        QVERIFY2(!button->isEnabled(), qPrintable(button->text()));
+    QVERIFY(!window->cmdInicio->isEnabled());
+    QVERIFY(!window->mnuinicio->isEnabled());
+
+    const Board won = board();
+    guess(QStringLiteral("ABCDEFHIJKMN"));
+    window->mnuinicio->trigger();
+    QCOMPARE(board(), won);
+    QCOMPARE(answers.asked.size(), 1);
+
+    QTest::mouseClick(window->cmdNovo, Qt::LeftButton);
+    QVERIFY(window->cmdInicio->isEnabled());
+    QVERIFY(window->mnuinicio->isEnabled());
+}
+
+void HangmanTest::emptyWordIsAWrongGuessNeverAWin()
+{
+    MsgBoxAnswers answers;
+    typeWordAndStart(QStringLiteral("GOL"));
+    action(QStringLiteral("mnusolitario"))->trigger();
+    QCOMPARE(box()->text(), QString());
+
+    guess(QStringLiteral("G")); // right for the word the game began with
+    QVERIFY(window->imgBoneco[0]->isVisible());
+    QVERIFY(!window->imgBoneco[7]->isVisible());
+    QCOMPARE(int(window->erros), 1);
+    QVERIFY(answers.asked.isEmpty());
+    QVERIFY(window->cmdLetra[1]->isEnabled());
+}
+
+QTEST_MAIN(HangmanTest)
+#include "tst_forca.moc"

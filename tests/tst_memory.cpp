@@ -1,0 +1,644 @@
+// The memory game: its layout, the playback and the player's turn, its sounds
+// and the faults it must not have (pads lit for good, counters wrapping).
+
+#include "frmMemory.h"
+#include "image.h"
+#include "mmcontrol.h"
+#include "system.h"
+#include "testsupport.h"
+#include "timer.h"
+#include "waveoutput.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+
+namespace {
+
+// Listens to what the sound control asks of its device.
+class SoundRecorder : public SoundDevice
+{
+public:
+    explicit SoundRecorder(QStringList *log) : m_log(log) {}
+    void open(const QString &fileName) override { *m_log << QStringLiteral("open ") + fileName; }
+    void play() override { *m_log << QStringLiteral("play"); }
+    void close() override { *m_log << QStringLiteral("close"); }
+
+private:
+    QStringList *m_log;
+};
+
+QByteArray waveFile(int channels, int rate, int bits, const QList<qint16> &samples)
+{
+    QByteArray data;
+    for (qint16 s : samples) {
+        char bytes[2];
+        qToLittleEndian<qint16>(s, bytes);
+        data.append(bytes, 2);
+    }
+    QByteArray file("RIFF");
+    const auto u32 = [&](quint32 v) {
+        char b[4];
+        qToLittleEndian<quint32>(v, b);
+        file.append(b, 4);
+    };
+    const auto u16 = [&](quint16 v) {
+        char b[2];
+        qToLittleEndian<quint16>(v, b);
+        file.append(b, 2);
+    };
+    u32(quint32(36 + data.size()));
+    file.append("WAVEfmt ");
+    u32(16);
+    u16(1);
+    u16(quint16(channels));
+    u32(quint32(rate));
+    u32(quint32(rate * channels * bits / 8));
+    u16(quint16(channels * bits / 8));
+    u16(quint16(bits));
+    file.append("data");
+    u32(quint32(data.size()));
+    return file + data;
+}
+
+} // namespace
+
+class MemoryTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void layoutMatchesTheDesign();
+    void nothingHappensBeforeAGame();
+    void playbackFollowsTheBeat();
+    void correctRepetitionGrowsTheSameSequence();
+    void clicksWaitForTheLastPadToLight();
+    void clickOnALitPadDoesNothing();
+    void correctClickBlinksThenSounds();
+    void wrongClickGroansAndEndsTheGame();
+    void newGameStartsOverWhereverTheOldOneWas_data();
+    void newGameStartsOverWhereverTheOldOneWas();
+    void sairAnsweredNoLeavesTheGameRunning();
+    void sairAnsweredYesClosesTheWindow();
+    void tocaSomClosesNamesOpensAndPlays();
+    void commandsIgnoreCase();
+    void noPadStaysLitWhenAGameRestartsMidBlink();
+    void noPadStaysLitWhenClickedDuringTheLastBlink();
+    void noPadStaysLitAfterTwoQuickClicks();
+    void longestSequenceEndsInAWinNotAWrap();
+    void decoderReadsPcmAndRefusesTheRest();
+    void builtInSoundsDecodeWithTheirLengths();
+    void missingSoundsKeepTheGameAndItsTiming();
+
+private:
+    // Steps virtual time to the next tick of whichever timer runs and fires it.
+    void step();
+    // Notes when each running timer is due; `restarted` timers start afresh now.
+    void sync(bool piscaRestarted = false, bool sortRestarted = false);
+    void start();
+    void playUntilPlayersTurn();
+    void clickPad(int pad);
+    bool lit(int pad) const;
+    QList<int> litPads() const;
+    void drawPads(QList<int> pads);
+
+    QPointer<frmMemory> window;
+    QStringList sounds;
+    int now = 0; // virtual milliseconds
+    int piscaDue = -1;
+    int sortDue = -1;
+    QStringList timeline;
+    QList<float> draws;
+};
+
+void MemoryTest::init()
+{
+    sounds.clear();
+    timeline.clear();
+    now = 0;
+    piscaDue = sortDue = -1;
+    draws.clear();
+    System::setRandomSource([this] { return draws.isEmpty() ? 0.0f : draws.takeFirst(); });
+    window = new frmMemory(std::make_unique<SoundRecorder>(&sounds));
+    window->Form_Load();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+}
+
+void MemoryTest::cleanup()
+{
+    delete window;
+    System::setRandomSource({});
+}
+
+void MemoryTest::drawPads(QList<int> pads)
+{
+    for (int pad : pads)
+        draws << (float(pad) + 0.5f) / 4.0f;
+}
+
+bool MemoryTest::lit(int pad) const
+{
+    return window->imgEscura[pad]->isHidden();
+}
+
+QList<int> MemoryTest::litPads() const
+{
+    QList<int> pads;
+    for (int i = 0; i < 4; ++i)
+        if (lit(i))
+            pads << i;
+    return pads;
+}
+
+void MemoryTest::sync(bool piscaRestarted, bool sortRestarted)
+{
+    if (!window->tmrPisca->isEnabled())
+        piscaDue = -1;
+    else if (piscaDue < 0 || piscaRestarted)
+        piscaDue = now + 150;
+    if (!window->tmrSort->isEnabled())
+        sortDue = -1;
+    else if (sortDue < 0 || sortRestarted)
+        sortDue = now + 500;
+}
+
+void MemoryTest::start()
+{
+    window->cmdInicio->click();
+    sync(false, true);
+}
+
+void MemoryTest::step()
+{
+    const QList<int> before = litPads();
+    const int playedBefore = int(sounds.count(QStringLiteral("play")));
+    QVERIFY(piscaDue >= 0 || sortDue >= 0);
+    if (piscaDue >= 0 && (sortDue < 0 || piscaDue <= sortDue)) {
+        now = piscaDue;
+        piscaDue = -1;
+        window->tmrPisca->fire();
+    } else {
+        now = sortDue;
+        sortDue = -1;
+        window->tmrSort->fire();
+    }
+    sync();
+    for (int pad : litPads())
+        if (!before.contains(pad))
+            timeline << QStringLiteral("%1 on %2").arg(now).arg(pad);
+    for (int pad : before)
+        if (!lit(pad))
+            timeline << QStringLiteral("%1 off %2").arg(now).arg(pad);
+    if (sounds.count(QStringLiteral("play")) > playedBefore)
+        timeline << QStringLiteral("%1 sound %2").arg(now).arg(sounds.at(sounds.size() - 2).section('/', -1));
+}
+
+void MemoryTest::playUntilPlayersTurn()
+{
+    for (int guard = 0; guard < 2000 && !(window->VezJogador && !window->tmrPisca->isEnabled()); ++guard)
+        step();
+}
+
+void MemoryTest::clickPad(int pad)
+{
+    // Clicked where a player would: the middle of the pad's place.
+    QWidget *target = window->client()->childAt(window->imgEscura[pad]->geometry().center());
+    QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
+    // A click that lights a pad starts its blink afresh.
+    sync(target == window->imgEscura[pad] && lit(pad));
+}
+
+void MemoryTest::layoutMatchesTheDesign()
+{
+    QCOMPARE(window->windowTitle(), QStringLiteral("Memory"));
+    QCOMPARE(window->client()->size(), QSize(428, 426));
+    QCOMPARE(window->minimumSize(), window->maximumSize());
+    QCOMPARE(window->client()->palette().color(QPalette::Window), QColor(Qt::white));
+
+    auto *title = window->findChild<QLabel *>(QStringLiteral("Label1"));
+    QCOMPARE(title->text(), QStringLiteral("J O G O  M E M O R Y"));
+    QCOMPARE(title->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    QCOMPARE(title->font().pointSizeF(), 27.75);
+    QCOMPARE(title->pos(), QPoint(32, 8));
+
+    const QList<QPoint> places = {{56, 72}, {206, 72}, {206, 222}, {56, 222}};
+    const QObjectList order = window->client()->children();
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(window->imgEscura[i]->geometry(), QRect(places[i], QSize(150, 150)));
+        QCOMPARE(window->imgClara[i]->geometry(), QRect(places[i], QSize(150, 150)));
+        QVERIFY(order.indexOf(window->imgEscura[i]) > order.indexOf(window->imgClara[i]));
+        QVERIFY(window->imgEscura[i]->isVisible());
+    }
+    for (QPushButton *button : {window->cmdInicio, window->cmdSair}) {
+        QCOMPARE(button->palette().color(QPalette::Button), QColor(255, 255, 0));
+        QCOMPARE(button->size(), QSize(81, 33));
+        QVERIFY(order.indexOf(button) > order.indexOf(window->imgEscura[1]));
+    }
+    QCOMPARE(window->cmdInicio->pos(), QPoint(336, 72));
+    QCOMPARE(window->cmdSair->pos(), QPoint(336, 336));
+    QCOMPARE(window->cmdInicio->nextInFocusChain(), window->cmdSair);
+    QTRY_COMPARE(QApplication::focusWidget(), window->cmdInicio);
+    QVERIFY(window->mmcSons->isHidden());
+    QCOMPARE(window->tmrSort->interval(), 500);
+    QCOMPARE(window->tmrPisca->interval(), 150);
+
+    const QList<QAction *> items = window->menuBar()->actions().at(0)->menu()->actions();
+    QCOMPARE(window->menuBar()->actions().at(0)->text(), QStringLiteral("&Jogo"));
+    QCOMPARE(items.size(), 3);
+    QCOMPARE(items[0]->text(), QStringLiteral("&Inicio"));
+    QCOMPARE(items[0]->shortcut(), QKeySequence(Qt::Key_F2));
+    QVERIFY(items[1]->isSeparator());
+    QCOMPARE(items[2]->text(), QStringLiteral("Sai&r"));
+}
+
+void MemoryTest::nothingHappensBeforeAGame()
+{
+    QVERIFY(!window->tmrSort->isEnabled());
+    QVERIFY(!window->tmrPisca->isEnabled());
+    for (int pad = 0; pad < 4; ++pad)
+        clickPad(pad);
+    QVERIFY(litPads().isEmpty());
+    QVERIFY(sounds.isEmpty());
+    QVERIFY(!window->tmrPisca->isEnabled());
+}
+
+void MemoryTest::playbackFollowsTheBeat()
+{
+    drawPads({2, 0, 3});
+    start();
+    playUntilPlayersTurn();
+    QCOMPARE(timeline, QStringList({"500 on 2", "650 off 2", "650 sound Eatghost.wav"}));
+
+    // Repeat to get a three-pad playback, timed from the click that draws it.
+    clickPad(2);
+    step();
+    playUntilPlayersTurn();
+    clickPad(2);
+    step();
+    timeline.clear();
+    const int drawn = now + 0;
+    clickPad(0);
+    QVERIFY(!window->VezJogador);
+    playUntilPlayersTurn();
+    QStringList relative;
+    for (const QString &event : timeline)
+        relative << QStringLiteral("%1 %2").arg(event.section(' ', 0, 0).toInt() - drawn).arg(event.section(' ', 1));
+    QCOMPARE(relative, QStringList({
+                           "150 off 0", "150 sound Plasma.wav", // the click's own blink
+                           "500 on 2", "650 off 2", "650 sound Eatghost.wav",
+                           "1150 on 0", "1300 off 0", "1300 sound Plasma.wav",
+                           "1800 on 3", "1950 off 3", "1950 sound Jawharp.wav",
+                       }));
+}
+
+void MemoryTest::correctRepetitionGrowsTheSameSequence()
+{
+    drawPads({1, 3, 3, 0});
+    start();
+    QList<int> shown;
+    for (int round = 1; round <= 4; ++round) {
+        timeline.clear();
+        playUntilPlayersTurn();
+        QList<int> played;
+        for (const QString &event : timeline)
+            if (event.contains(QLatin1String(" on ")))
+                played << event.section(' ', 2).toInt();
+        QCOMPARE(played.size(), round);
+        QCOMPARE(played.mid(0, shown.size()), shown);
+        shown = played;
+        for (int pad : played) {
+            clickPad(pad);
+            QVERIFY(lit(pad));
+            step();
+        }
+    }
+    QCOMPARE(shown, QList<int>({1, 3, 3, 0}));
+}
+
+void MemoryTest::clicksWaitForTheLastPadToLight()
+{
+    drawPads({0, 1});
+    start();
+    playUntilPlayersTurn();
+    clickPad(0);
+    step();
+    // Replay of two pads: while the first shows, clicks are ignored.
+    step(); // pad 0 lights
+    clickPad(1);
+    QVERIFY(!lit(1));
+    step(); // pad 0 dark
+    clickPad(1);
+    QVERIFY(!lit(1));
+    step(); // pad 1 lights: the player's turn begins with it still lit
+    QVERIFY(lit(1));
+    QVERIFY(window->VezJogador);
+    sounds.clear();
+    clickPad(0);
+    QVERIFY(lit(0));
+    QVERIFY(!sounds.contains(QStringLiteral("open :/sons/Aah.wav")));
+}
+
+void MemoryTest::clickOnALitPadDoesNothing()
+{
+    drawPads({3});
+    start();
+    step(); // pad 3 lights; the player's turn has begun
+    QVERIFY(lit(3));
+    const QStringList before = sounds;
+    QTest::mouseClick(window->imgClara[3], Qt::LeftButton, {}, QPoint(75, 75));
+    QCOMPARE(sounds, before);
+    QVERIFY(lit(3));
+    QCOMPARE(window->PassoJogador, 0);
+}
+
+void MemoryTest::correctClickBlinksThenSounds()
+{
+    drawPads({1, 2});
+    start();
+    playUntilPlayersTurn();
+    sounds.clear();
+    clickPad(1);
+    QVERIFY(lit(1));
+    QVERIFY(sounds.isEmpty()); // the sound comes when the pad goes dark
+    timeline.clear();
+    step();
+    QCOMPARE(timeline, QStringList({QStringLiteral("%1 off 1").arg(now), QStringLiteral("%1 sound Whop.wav").arg(now)}));
+}
+
+void MemoryTest::wrongClickGroansAndEndsTheGame()
+{
+    drawPads({0});
+    start();
+    playUntilPlayersTurn();
+    sounds.clear();
+    MsgBoxAnswers answers;
+    bool padDarkDuringBox = false;
+    answers.whileOpen([&](const MsgBox::Question &) { padDarkDuringBox = !lit(2); });
+    clickPad(2);
+    QCOMPARE(sounds, QStringList({"close", "open :/sons/Aah.wav", "play"}));
+    QVERIFY(padDarkDuringBox);
+    QCOMPARE(answers.asked.size(), 1);
+    QCOMPARE(answers.asked[0].prompt, QStringLiteral("Infelizmente você errou! Tente novamente"));
+    QCOMPARE(answers.asked[0].buttons, 0);
+    QCOMPARE(answers.asked[0].title, QStringLiteral("Zelvo"));
+    QVERIFY(!window->tmrPisca->isEnabled());
+    QVERIFY(!window->tmrSort->isEnabled());
+
+    // Over: every pad is ignored, the sequence is not replayed.
+    for (int pad = 0; pad < 4; ++pad)
+        clickPad(pad);
+    QVERIFY(litPads().isEmpty());
+    QCOMPARE(sounds.size(), 3);
+}
+
+void MemoryTest::newGameStartsOverWhereverTheOldOneWas_data()
+{
+    QTest::addColumn<int>("stepsIntoOldGame");
+    QTest::newRow("between two pads of a playback") << 2;
+    QTest::newRow("while a playback pad is lit") << 3;
+    QTest::newRow("in the player's turn") << -1;
+}
+
+void MemoryTest::newGameStartsOverWhereverTheOldOneWas()
+{
+    QFETCH(int, stepsIntoOldGame);
+    drawPads({0, 1});
+    start();
+    playUntilPlayersTurn();
+    clickPad(0);
+    step();
+    if (stepsIntoOldGame < 0)
+        playUntilPlayersTurn();
+    else
+        for (int i = 0; i < stepsIntoOldGame; ++i)
+            step();
+
+    drawPads({3});
+    const int restarted = now;
+    window->findChild<QAction *>(QStringLiteral("mnuinicio"))->trigger();
+    sync(false, true);
+    QVERIFY(litPads().isEmpty());
+    QVERIFY(!window->VezJogador);
+    QVERIFY(!window->tmrPisca->isEnabled());
+    timeline.clear();
+    playUntilPlayersTurn();
+    QStringList relative;
+    for (const QString &event : timeline)
+        relative << QStringLiteral("%1 %2").arg(event.section(' ', 0, 0).toInt() - restarted).arg(event.section(' ', 1));
+    QCOMPARE(relative, QStringList({"500 on 3", "650 off 3", "650 sound Jawharp.wav"}));
+    MsgBoxAnswers answers;
+    clickPad(3);
+    QVERIFY(answers.asked.isEmpty());
+}
+
+void MemoryTest::sairAnsweredNoLeavesTheGameRunning()
+{
+    drawPads({2});
+    start();
+    MsgBoxAnswers answers(MsgBox::No);
+    window->cmdSair->click();
+    window->findChild<QAction *>(QStringLiteral("mnusair"))->trigger();
+    QCOMPARE(answers.asked.size(), 2);
+    QCOMPARE(answers.asked[0].buttons, 68);
+    QVERIFY(!window.isNull());
+    QVERIFY(window->tmrSort->isEnabled());
+    playUntilPlayersTurn();
+    QCOMPARE(timeline.first(), QStringLiteral("500 on 2"));
+}
+
+void MemoryTest::sairAnsweredYesClosesTheWindow()
+{
+    MsgBoxAnswers answers(MsgBox::Yes);
+    window->cmdSair->click();
+    QTRY_VERIFY(window.isNull());
+}
+
+void MemoryTest::tocaSomClosesNamesOpensAndPlays()
+{
+    drawPads({0});
+    start();
+    playUntilPlayersTurn();
+    QCOMPARE(sounds, QStringList({"close", "open :/sons/Plasma.wav", "play"}));
+}
+
+void MemoryTest::commandsIgnoreCase()
+{
+    QStringList log;
+    MMControl control(std::make_unique<SoundRecorder>(&log), nullptr);
+    control.setFileName(QStringLiteral("x.wav"));
+    control.setCommand(QStringLiteral("CLOSE"));
+    control.setCommand(QStringLiteral("Open"));
+    control.setCommand(QStringLiteral("play"));
+    control.setCommand(QStringLiteral("rewind"));
+    QCOMPARE(log, QStringList({"close", "open x.wav", "play"}));
+    QVERIFY(control.isHidden());
+}
+
+// Starting over while a playback pad is lit: that pad goes dark with its own
+// sound straight away, and never stays lit.
+void MemoryTest::noPadStaysLitWhenAGameRestartsMidBlink()
+{
+    drawPads({1, 0});
+    start();
+    step();
+    QCOMPARE(litPads(), QList<int>({1}));
+    sounds.clear();
+    start();
+    QVERIFY(litPads().isEmpty());
+    QCOMPARE(sounds, QStringList({"close", "open :/sons/Whop.wav", "play"}));
+    playUntilPlayersTurn();
+    QVERIFY(litPads().isEmpty());
+}
+
+void MemoryTest::noPadStaysLitWhenClickedDuringTheLastBlink()
+{
+    drawPads({2, 3});
+    start();
+    playUntilPlayersTurn();
+    clickPad(2);
+    step();
+    step(); // pad 2 lights
+    step(); // pad 2 dark
+    step(); // pad 3, the last, lights: the player may already answer
+    QCOMPARE(litPads(), QList<int>({3}));
+    sounds.clear();
+    timeline.clear();
+    clickPad(2); // correct first answer, while pad 3 still blinks
+    // The playback's blink ended at the click, with its sound.
+    QCOMPARE(litPads(), QList<int>({2}));
+    QCOMPARE(sounds, QStringList({"close", "open :/sons/Jawharp.wav", "play"}));
+    const int clicked = now;
+    step();
+    QVERIFY(litPads().isEmpty());
+    QCOMPARE(now - clicked, 150);
+    QCOMPARE(sounds.mid(3), QStringList({"close", "open :/sons/Eatghost.wav", "play"}));
+}
+
+void MemoryTest::noPadStaysLitAfterTwoQuickClicks()
+{
+    drawPads({0, 1});
+    start();
+    playUntilPlayersTurn();
+    clickPad(0);
+    step();
+    playUntilPlayersTurn();
+    sounds.clear();
+    clickPad(0);
+    clickPad(1); // pad 0 still blinking when pad 1 lights
+    QCOMPARE(litPads(), QList<int>({1}));
+    QCOMPARE(sounds, QStringList({"close", "open :/sons/Plasma.wav", "play"}));
+    step();
+    QVERIFY(litPads().isEmpty());
+    QCOMPARE(sounds.mid(3), QStringList({"close", "open :/sons/Whop.wav", "play"}));
+}
+
+void MemoryTest::longestSequenceEndsInAWinNotAWrap()
+{
+    drawPads({0});
+    start();
+    playUntilPlayersTurn();
+    // Jump to the player's last answer of the longest sequence.
+    window->Sequencia = QList<std::int16_t>(frmMemory::MaiorSequencia, 0);
+    window->Nivel = frmMemory::MaiorSequencia - 1;
+    window->PassoJogador = frmMemory::MaiorSequencia - 1;
+    MsgBoxAnswers answers;
+    clickPad(0);
+    QCOMPARE(answers.asked.size(), 1);
+    QVERIFY(answers.asked[0].prompt.startsWith(QStringLiteral("Parabéns!")));
+    QVERIFY(!window->VezJogador);
+    QVERIFY(!window->tmrSort->isEnabled());
+    step();
+    QVERIFY(litPads().isEmpty());
+    QVERIFY(!window->tmrPisca->isEnabled());
+    for (int pad = 0; pad < 4; ++pad)
+        clickPad(pad);
+    QVERIFY(litPads().isEmpty());
+
+    // One short of the longest still grows, and the whole playback fits the
+    // counters: every pad is shown and the player's turn comes.
+    start();
+    playUntilPlayersTurn();
+    window->Sequencia = QList<std::int16_t>(frmMemory::MaiorSequencia - 1, 1);
+    window->Nivel = frmMemory::MaiorSequencia - 2;
+    window->PassoJogador = frmMemory::MaiorSequencia - 2;
+    clickPad(1);
+    step();
+    timeline.clear();
+    playUntilPlayersTurn();
+    QCOMPARE(timeline.count() / 3, frmMemory::MaiorSequencia);
+    QVERIFY(window->VezJogador);
+}
+
+void MemoryTest::decoderReadsPcmAndRefusesTheRest()
+{
+    const QByteArray mono = WaveOutput::decode(waveFile(1, 44100, 16, {0, 1000, -1000, 32767}));
+    QCOMPARE(mono.size(), 8);
+    QCOMPARE(qFromLittleEndian<qint16>(mono.constData() + 6), qint16(32767));
+
+    const QByteArray stereo = WaveOutput::decode(waveFile(2, 44100, 16, {100, 300, -100, -300}));
+    QCOMPARE(stereo.size(), 4);
+    QCOMPARE(qFromLittleEndian<qint16>(stereo.constData()), qint16(200));
+
+    const QByteArray halfRate = WaveOutput::decode(waveFile(1, 22050, 16, QList<qint16>(100, 5)));
+    QCOMPARE(halfRate.size(), 400);
+
+    QVERIFY(WaveOutput::decode(QByteArray()).isEmpty());
+    QVERIFY(WaveOutput::decode("RIFF....WAVE").isEmpty());
+    QVERIFY(WaveOutput::decode(waveFile(1, 44100, 8, {1, 2})).isEmpty());
+    QByteArray truncated = waveFile(1, 44100, 16, QList<qint16>(50, 1));
+    truncated.chop(20);
+    QVERIFY(WaveOutput::decode(truncated).isEmpty());
+    QByteArray huge = waveFile(1, 44100, 16, {1});
+    qToLittleEndian<quint32>(0xFFFFFFF0u, huge.data() + 40);
+    QVERIFY(WaveOutput::decode(huge).isEmpty());
+}
+
+void MemoryTest::builtInSoundsDecodeWithTheirLengths()
+{
+    const QStringList pads = {"Plasma.wav", "Whop.wav", "Eatghost.wav", "Jawharp.wav"};
+    for (const QString &name : pads + QStringList{"Aah.wav"}) {
+        QFile file(frmMemory::DirSons() + name);
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(name));
+        const QByteArray pcm = WaveOutput::decode(file.readAll());
+        const double seconds = double(pcm.size()) / 2 / WaveOutput::SampleRate;
+        // Sound plus about a quarter second of silence, so none is cut short.
+        const double longest = pads.contains(name) ? 0.4 + 0.3 : 0.8 + 0.3;
+        QVERIFY2(seconds > 0.45 && seconds < longest, qPrintable(name));
+        // The last 200 ms are silence.
+        const qsizetype tail = 2 * WaveOutput::SampleRate / 5;
+        QCOMPARE(pcm.right(tail), QByteArray(tail, '\0'));
+    }
+}
+
+// With no audio device (as here) and no files, the real device stays silent
+// and the game keeps its beat.
+void MemoryTest::missingSoundsKeepTheGameAndItsTiming()
+{
+    QTemporaryDir empty;
+    qputenv("ZELVO_SONS", empty.path().toLocal8Bit());
+    auto *silent = new frmMemory;
+    silent->Form_Load();
+    silent->show();
+    drawPads({1});
+    QElapsedTimer clock;
+    clock.start();
+    silent->cmdInicio->click();
+    QTRY_VERIFY_WITH_TIMEOUT(silent->imgEscura[1]->isHidden(), 2000);
+    const qint64 lit = clock.elapsed();
+    QTRY_VERIFY_WITH_TIMEOUT(silent->imgEscura[1]->isVisible(), 2000);
+    QVERIFY(lit >= 490);
+    delete silent;
+    qunsetenv("ZELVO_SONS");
+}
+
+QTEST_MAIN(MemoryTest)
+#include "tst_memory.moc"

@@ -1,0 +1,285 @@
+// The runtime layer the three windows stand on: twips, centring, timers,
+// message boxes, the random draw and pictures.
+
+#include "form.h"
+#include "image.h"
+#include "msgbox.h"
+#include "system.h"
+#include "testsupport.h"
+#include "timer.h"
+#include "twips.h"
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+class RuntimeTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void twipsRoundToNearestPixel_data();
+    void twipsRoundToNearestPixel();
+    void touchingControlsStillTouch();
+    void centringKeepsHalvesAndNegatives_data();
+    void centringKeepsHalvesAndNegatives();
+    void fixedWindowHasExactClientAndCannotResize();
+    void sizableWindowOpensAtClientSize();
+    void centredWindowSitsInTheMiddle();
+    void timerTicksOnlyWhileEnabled();
+    void enablingARunningTimerRestartsItsInterval();
+    void fixedDrawTakesFloorOfRTimesN_data();
+    void fixedDrawTakesFloorOfRTimesN();
+    void clockSeededDrawCoversEveryValue();
+    void beepCanBeHeardByATest();
+    void untitledBoxCarriesProgramTitle();
+    void realBoxOffersSimAndNao();
+    void pictureTakesItsNaturalSize();
+    void pictureClicksOnlyOnReleaseInside();
+};
+
+void RuntimeTest::twipsRoundToNearestPixel_data()
+{
+    QTest::addColumn<int>("twips");
+    QTest::addColumn<int>("pixels");
+    QTest::newRow("launcher width") << 7500 << 500;
+    QTest::newRow("launcher height") << 5685 << 379;
+    QTest::newRow("a third below half") << 610 << 41;
+    QTest::newRow("a third above whole") << 1370 << 91;
+    QTest::newRow("exact half rounds up") << 7 + 15 * 2 + 1 << 3;
+    QTest::newRow("negative") << -1370 << -91;
+    QTest::newRow("zero") << 0 << 0;
+}
+
+void RuntimeTest::twipsRoundToNearestPixel()
+{
+    QFETCH(int, twips);
+    QFETCH(int, pixels);
+    QCOMPARE(Twips::toPixels(twips), pixels);
+}
+
+// Converting each edge, not each size, keeps designed neighbours flush even
+// where the design's values fall between pixels.
+void RuntimeTest::touchingControlsStillTouch()
+{
+    const QRect arm = Twips::toPixels(610, 1650, 255, 615);
+    const QRect torso = Twips::toPixels(865, 1650, 505, 645);
+    QCOMPARE(arm.right() + 1, torso.left());
+
+    const QRect pad0 = Twips::toPixels(840, 1080, 2250, 2250);
+    const QRect pad1 = Twips::toPixels(3090, 1080, 2250, 2250);
+    const QRect pad3 = Twips::toPixels(840, 3330, 2250, 2250);
+    QCOMPARE(pad0.right() + 1, pad1.left());
+    QCOMPARE(pad0.bottom() + 1, pad3.top());
+    QCOMPARE(pad0.size(), QSize(150, 150));
+}
+
+void RuntimeTest::centringKeepsHalvesAndNegatives_data()
+{
+    QTest::addColumn<QSizeF>("screen");
+    QTest::addColumn<QSizeF>("window");
+    QTest::addColumn<QPointF>("expected");
+    QTest::newRow("even") << QSizeF(15360, 11520) << QSizeF(7530, 6285) << QPointF(3915, 2617.5);
+    QTest::newRow("odd difference lands on a half twip") << QSizeF(100, 100) << QSizeF(1, 0) << QPointF(49.5, 50);
+    QTest::newRow("wider than the screen") << QSizeF(1000, 1000) << QSizeF(1501, 3000) << QPointF(-250.5, -1000);
+    QTest::newRow("same size") << QSizeF(4500, 4500) << QSizeF(4500, 4500) << QPointF(0, 0);
+}
+
+void RuntimeTest::centringKeepsHalvesAndNegatives()
+{
+    QFETCH(QSizeF, screen);
+    QFETCH(QSizeF, window);
+    QFETCH(QPointF, expected);
+    QCOMPARE(centredPosition(screen, window), expected);
+}
+
+void RuntimeTest::fixedWindowHasExactClientAndCannotResize()
+{
+    Form form(QStringLiteral("Fixa"), 7500, 5685, Form::Border::FixedSingle);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(form.client()->size(), QSize(500, 379));
+    QCOMPARE(form.minimumSize(), form.maximumSize());
+    QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(!(form.windowFlags() & Qt::WindowMinimizeButtonHint));
+    QVERIFY(form.windowFlags() & Qt::WindowCloseButtonHint);
+}
+
+void RuntimeTest::sizableWindowOpensAtClientSize()
+{
+    Form form(QStringLiteral("Livre"), 6585, 4860, Form::Border::Sizable);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(form.client()->size(), QSize(439, 324));
+    QVERIFY(form.minimumSize() != form.maximumSize());
+}
+
+void RuntimeTest::centredWindowSitsInTheMiddle()
+{
+    Form form(QStringLiteral("Centro"), 6420, 6390, Form::Border::FixedSingle);
+    form.centreOnScreen();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const QRect screen = form.screen()->geometry();
+    const QRect frame = form.frameGeometry();
+    QVERIFY(qAbs(frame.left() - screen.left() - (screen.right() - frame.right())) <= 1);
+    QVERIFY(qAbs(frame.top() - screen.top() - (screen.bottom() - frame.bottom())) <= 1);
+}
+
+void RuntimeTest::timerTicksOnlyWhileEnabled()
+{
+    Timer timer(150, false, nullptr);
+    QSignalSpy ticks(&timer, &Timer::tick);
+    QCOMPARE(timer.interval(), 150);
+    timer.fire();
+    QCOMPARE(ticks.count(), 0);
+    timer.setEnabled(true);
+    timer.fire();
+    QCOMPARE(ticks.count(), 1);
+    QVERIFY(ticks.wait(1000)); // and it ticks by itself
+    timer.setEnabled(false);
+    QVERIFY(!ticks.wait(400));
+}
+
+void RuntimeTest::enablingARunningTimerRestartsItsInterval()
+{
+    Timer timer(300, true, nullptr);
+    QSignalSpy ticks(&timer, &Timer::tick);
+    QTest::qWait(200);
+    timer.setEnabled(true);
+    QTest::qWait(200); // 400 ms after the first start, 200 ms after the second
+    QCOMPARE(ticks.count(), 0);
+    QVERIFY(ticks.wait(1000));
+}
+
+void RuntimeTest::fixedDrawTakesFloorOfRTimesN_data()
+{
+    QTest::addColumn<float>("r");
+    QTest::addColumn<int>("n");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("zero") << 0.0f << 13 << 0;
+    QTest::newRow("just below a step") << 0.2499f << 4 << 0;
+    QTest::newRow("on a step") << 0.25f << 4 << 1;
+    QTest::newRow("largest r") << 1.0f - 1.0f / 16777216.0f << 13 << 12;
+    QTest::newRow("middle word") << 6.5f / 13.0f << 13 << 6;
+}
+
+void RuntimeTest::fixedDrawTakesFloorOfRTimesN()
+{
+    QFETCH(float, r);
+    QFETCH(int, n);
+    QFETCH(int, expected);
+    System::setRandomSource([r] { return r; });
+    QCOMPARE(System::randomIndex(n), expected);
+    System::setRandomSource({});
+}
+
+void RuntimeTest::clockSeededDrawCoversEveryValue()
+{
+    QList<int> seen(13, 0);
+    for (int i = 0; i < 2000; ++i) {
+        const int value = System::randomIndex(13);
+        QVERIFY(value >= 0 && value < 13);
+        ++seen[value];
+    }
+    // Each value is expected about 154 times; a reseeding fault (the same seed
+    // twice) or a bias shows up as a value never or rarely drawn.
+    for (int count : seen)
+        QVERIFY2(count > 60, qPrintable(QString::number(count)));
+}
+
+void RuntimeTest::beepCanBeHeardByATest()
+{
+    int beeps = 0;
+    System::setBeepHook([&beeps] { ++beeps; });
+    System::beep();
+    System::beep();
+    System::setBeepHook({});
+    QCOMPARE(beeps, 2);
+}
+
+void RuntimeTest::untitledBoxCarriesProgramTitle()
+{
+    MsgBoxAnswers answers(MsgBox::No);
+    answers.queue({MsgBox::Yes});
+    QCOMPARE(MsgBox::show(QStringLiteral("Olá"), MsgBox::YesNo + MsgBox::Information), int(MsgBox::Yes));
+    QCOMPARE(MsgBox::show(QStringLiteral("De novo"), MsgBox::OKOnly, QStringLiteral("Outro")), int(MsgBox::No));
+    QCOMPARE(answers.asked.size(), 2);
+    QCOMPARE(answers.asked[0].title, QStringLiteral("Zelvo"));
+    QCOMPARE(answers.asked[0].buttons, 68);
+    QCOMPARE(answers.asked[1].title, QStringLiteral("Outro"));
+}
+
+// The real box, answered by clicking its button as a player would.
+void RuntimeTest::realBoxOffersSimAndNao()
+{
+    QStringList captions;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString title;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        title = box->windowTitle();
+        icon = box->icon();
+        for (QAbstractButton *button : box->buttons())
+            captions << button->text();
+        for (QAbstractButton *button : box->buttons())
+            if (button->text() == QLatin1String("&Sim"))
+                button->click();
+    });
+    const int answer = MsgBox::show(QStringLiteral("Sair?"), MsgBox::YesNo + MsgBox::Information);
+    QCOMPARE(answer, int(MsgBox::Yes));
+    QCOMPARE(title, QStringLiteral("Zelvo"));
+    QCOMPARE(icon, QMessageBox::Information);
+    captions.sort();
+    QCOMPARE(captions, QStringList({QStringLiteral("&Não"), QStringLiteral("&Sim")}));
+
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        icon = box->icon();
+        box->buttons().constFirst()->click();
+    });
+    QCOMPARE(MsgBox::show(QStringLiteral("Erro"), MsgBox::OKOnly + MsgBox::Critical), int(MsgBox::OK));
+    QCOMPARE(icon, QMessageBox::Critical);
+}
+
+void RuntimeTest::pictureTakesItsNaturalSize()
+{
+    QWidget parent;
+    Image natural(QStringLiteral(":/pictures/zelvo.svg"), Image::Fit::Natural, &parent);
+    QCOMPARE(natural.size(), QSize(500, 379));
+    Image stretched(QStringLiteral(":/pictures/memory-clara0.svg"), Image::Fit::Stretch, &parent);
+    stretched.resize(40, 20);
+    QCOMPARE(stretched.size(), QSize(40, 20));
+
+    // Rendered, not left blank: the illustration covers every pixel.
+    parent.resize(500, 379);
+    const QImage shot = natural.grab().toImage();
+    QCOMPARE(shot.pixelColor(0, 0).alpha(), 255);
+    QCOMPARE(shot.pixelColor(499, 378).alpha(), 255);
+}
+
+void RuntimeTest::pictureClicksOnlyOnReleaseInside()
+{
+    QWidget parent;
+    Image pad(QStringLiteral(":/pictures/memory-escura0.svg"), Image::Fit::Natural, &parent);
+    parent.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&parent));
+    QSignalSpy clicks(&pad, &Image::clicked);
+
+    QTest::mouseClick(&pad, Qt::LeftButton, {}, QPoint(75, 75));
+    QCOMPARE(clicks.count(), 1);
+
+    QTest::mousePress(&pad, Qt::LeftButton, {}, QPoint(75, 75));
+    QTest::mouseRelease(&pad, Qt::LeftButton, {}, QPoint(200, 75));
+    QCOMPARE(clicks.count(), 1);
+
+    QTest::mouseClick(&pad, Qt::RightButton, {}, QPoint(75, 75));
+    QCOMPARE(clicks.count(), 1);
+}
+
+QTEST_MAIN(RuntimeTest)
+#include "tst_runtime.moc"
