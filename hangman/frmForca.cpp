@@ -54,6 +54,10 @@ QPushButton *commandButton(const QString &caption, const QColor &background, con
     auto *button = new QPushButton(caption, parent);
     button->setFont(font);
     setColours(button, QPalette::Button, background, QPalette::ButtonText, Qt::black);
+    // A tried letter must look tried: its button greys out.
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0xA8, 0xA8, 0xA8));
+    button->setPalette(palette);
     return button;
 }
 

@@ -57,6 +57,7 @@ private slots:
     void letterButtonsWrapAfterM_data();
     void letterButtonsWrapAfterM();
     void lettersAllDisabledAtStart();
+    void triedLetterLooksTried();
     void wordBoxHidesEightLettersBehindAsterisks();
     void opensInTwoPlayerMode();
     void menuShortcuts_data();
@@ -247,6 +248,25 @@ void HangmanTest::lettersAllDisabledAtStart()
         QVERIFY2(!button->isEnabled(), qPrintable(button->text()));
     }
     QVERIFY(window->cmdInicio->isEnabled());
+}
+
+// The enabled flag is the record of a tried letter, so the player must see it.
+void HangmanTest::triedLetterLooksTried()
+{
+    auto *button = child<QPushButton>(QStringLiteral("cmdLetra0"));
+    const QImage disabled = button->grab().toImage();
+    button->setEnabled(true);
+    const QImage enabled = button->grab().toImage();
+    QVERIFY(disabled != enabled);
+    const auto darkest = [](const QImage &image) {
+        int value = 255;
+        for (int y = image.height() / 4; y < image.height() * 3 / 4; ++y)
+            for (int x = image.width() / 4; x < image.width() * 3 / 4; ++x)
+                value = std::min(value, qGray(image.pixel(x, y)));
+        return value;
+    };
+    QVERIFY(darkest(enabled) < 64);   // black letter
+    QVERIFY(darkest(disabled) > 128); // greyed letter
 }
 
 void HangmanTest::wordBoxHidesEightLettersBehindAsterisks()
