@@ -38,6 +38,10 @@ frmZelvo::frmZelvo(QWidget *parent)
     // created after it: later siblings lie on top.
     auto *Image1 = new Image(QStringLiteral(":/pictures/zelvo.svg"), Image::Fit::Natural, client());
     Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setAccessibleName(QStringLiteral("Zelvo"));
+    Image1->setAccessibleDescription(
+        QStringLiteral("Uma forca de madeira, um carrasco encapuzado com uma foice e, ao fundo, "
+                       "um brinquedo redondo de quatro cores"));
     Twips::place(Image1, 0, 0);
 
     lblLet0 = titleLetter(QStringLiteral("Z"), 1560, client());
@@ -45,8 +49,12 @@ frmZelvo::frmZelvo(QWidget *parent)
     lblLet2 = titleLetter(QStringLiteral("L"), 3480, client());
     lblLet3 = titleLetter(QStringLiteral("V"), 4560, client());
     lblLet4 = titleLetter(QStringLiteral("O"), 5760, client());
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 5; ++i) {
         titulo()[i]->setObjectName(QStringLiteral("lblLet%1").arg(i));
+        // Read as the word it spells, not as five loose letters.
+        titulo()[i]->setAccessibleName(QStringLiteral("Zelvo"));
+        titulo()[i]->setAccessibleDescription(QStringLiteral("Título, letra %1 de 5").arg(i + 1));
+    }
 
     tmrLetras = new Timer(500, true, this);
     tmrLetras->setObjectName(QStringLiteral("tmrLetras"));

@@ -74,6 +74,18 @@ struct Rect
     int left, top, width, height;
 };
 
+// What a screen reader says for each figure part while it is shown.
+const std::array<QString, 8> NomeBoneco = {
+    QStringLiteral("Cabeça enforcada, com a corda"),
+    QStringLiteral("Tronco"),
+    QStringLiteral("Braço esquerdo"),
+    QStringLiteral("Braço direito"),
+    QStringLiteral("Perna esquerda"),
+    QStringLiteral("Perna direita"),
+    QStringLiteral("Banquinho"),
+    QStringLiteral("Cabeça sorridente"),
+};
+
 // Where each figure part stands over the gallows, in twips.
 constexpr std::array<Rect, 8> Boneco = {{
     {840, 720, 570, 945},   // hanged head, with the rope
@@ -105,6 +117,7 @@ frmForca::frmForca(QWidget *parent)
         lblLetra[i]->setAlignment(Qt::AlignCenter);
         Twips::place(lblLetra[i], 2640 + 360 * i, 2880, 345, 345);
         lblLetra[i]->hide();
+        mostraLetra(i, QStringLiteral("-"));
     }
 
     auto *Label1 = whiteLabel(QStringLiteral("Palavra:"),
@@ -123,12 +136,14 @@ frmForca::frmForca(QWidget *parent)
     auto *Image1 =
         new Image(QStringLiteral(":/pictures/forca-gallows.svg"), Image::Fit::Stretch, client());
     Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setAccessibleName(QStringLiteral("Forca"));
     Twips::place(Image1, 120, 720, 2440, 2535);
 
     for (int i = 0; i < 8; ++i) {
         imgBoneco[i] = new Image(QStringLiteral(":/pictures/forca-boneco%1.svg").arg(i),
                                  Image::Fit::Stretch, client());
         imgBoneco[i]->setObjectName(QStringLiteral("imgBoneco%1").arg(i));
+        imgBoneco[i]->setAccessibleName(NomeBoneco[i]);
         const Rect &r = Boneco[i];
         Twips::place(imgBoneco[i], r.left, r.top, r.width, r.height);
         imgBoneco[i]->hide();
@@ -146,6 +161,9 @@ frmForca::frmForca(QWidget *parent)
     for (int i = 0; i < 26; ++i) {
         cmdLetra[i] = commandButton(QString(QChar(65 + i)), Qt::white, fonteBotaoLetra, client());
         cmdLetra[i]->setObjectName(QStringLiteral("cmdLetra%1").arg(i));
+        cmdLetra[i]->setAccessibleName(QStringLiteral("Letra %1").arg(QChar(65 + i)));
+        cmdLetra[i]->setToolTip(
+            QStringLiteral("Clique ou tecle %1 para tentar esta letra").arg(QChar(65 + i)));
         Twips::place(cmdLetra[i], 240 + 480 * (i % 13), i < 13 ? 3720 : 4200, 400, 400);
         cmdLetra[i]->setEnabled(false);
         connect(cmdLetra[i], &QPushButton::clicked, this, [this, i] { cmdLetra_Click(i); });
@@ -170,6 +188,7 @@ frmForca::frmForca(QWidget *parent)
 
     txtPalavra = new QLineEdit(client());
     txtPalavra->setObjectName(QStringLiteral("txtPalavra"));
+    txtPalavra->setAccessibleName(QStringLiteral("Palavra secreta"));
     txtPalavra->setFont(Fonts::design(QStringLiteral("Arial Black"), 18));
     auto *asterisco = new AsteriskStyle;
     asterisco->setParent(txtPalavra);
@@ -242,9 +261,9 @@ void frmForca::cmdNovo_Click()
     erros = 0;
     for (Image *parte : imgBoneco)
         parte->setVisible(false);
-    for (QLabel *letra : lblLetra) {
-        letra->setText(QStringLiteral("-"));
-        letra->setVisible(false);
+    for (int i = 0; i < int(lblLetra.size()); ++i) {
+        mostraLetra(i, QStringLiteral("-"));
+        lblLetra[i]->setVisible(false);
     }
     for (QPushButton *letra : cmdLetra)
         letra->setEnabled(false);
@@ -261,7 +280,7 @@ void frmForca::cmdLetra_Click(int Index)
     bool acertou = false;
     for (qsizetype p = 0; p < palavra.size() && p < qsizetype(lblLetra.size()); ++p) {
         if (palavra.mid(p, 1) == letra) {
-            lblLetra[p]->setText(letra);
+            mostraLetra(int(p), letra);
             acertou = true;
         }
     }
@@ -294,6 +313,14 @@ void frmForca::cmdLetra_Click(int Index)
             botao->setEnabled(false);
         MsgBox::show(QStringLiteral("Parabéns você ganhou!!!"), MsgBox::OKOnly);
     }
+}
+
+// A hidden place reads as hidden to a screen reader, not as a dash.
+void frmForca::mostraLetra(int posicao, const QString &letra)
+{
+    lblLetra[posicao]->setText(letra);
+    const QString lida = letra == QLatin1String("-") ? QStringLiteral("oculta") : letra;
+    lblLetra[posicao]->setAccessibleName(QStringLiteral("Letra %1: %2").arg(posicao + 1).arg(lida));
 }
 
 // An empty word is never complete: the box can be emptied during a game by
@@ -373,4 +400,21 @@ bool frmForca::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return Form::eventFilter(watched, event);
+}
+
+// A letter key plays its letter, as a click on its button would, unless the
+// player is typing the word.
+void frmForca::keyPressEvent(QKeyEvent *event)
+{
+    const QString text = event->text().toUpper();
+    const bool plain =
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (plain && text.size() == 1 && text.at(0) >= QLatin1Char('A') &&
+        text.at(0) <= QLatin1Char('Z') && !txtPalavra->hasFocus()) {
+        QPushButton *botao = cmdLetra[text.at(0).unicode() - 'A'];
+        if (botao->isEnabled())
+            botao->click();
+        return;
+    }
+    Form::keyPressEvent(event);
 }

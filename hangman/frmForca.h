@@ -24,6 +24,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void IniciaPartida();
@@ -39,6 +40,7 @@ private:
     void mnusolitario_Click();
 
     bool palavraCompleta(int tamanho) const;
+    void mostraLetra(int posicao, const QString &letra);
 
     QLineEdit *txtPalavra;
     QPushButton *cmdSair;

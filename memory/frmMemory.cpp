@@ -9,6 +9,7 @@
 #include "timer.h"
 #include "twips.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -22,6 +23,13 @@ const std::array<QString, 4> SomTecla = {
     QStringLiteral("Jawharp.wav"),
 };
 const QString SomErro = QStringLiteral("Aah.wav");
+
+const std::array<QString, 4> CorTecla = {
+    QStringLiteral("Azul"),
+    QStringLiteral("Vermelho"),
+    QStringLiteral("Amarelo"),
+    QStringLiteral("Verde"),
+};
 
 // Pads clockwise from the top left, in twips.
 constexpr std::array<std::array<int, 2>, 4> Tecla = {
@@ -75,12 +83,20 @@ frmMemory::frmMemory(std::unique_ptr<SoundDevice> sons, QWidget *parent)
         imgClara[i] = new Image(QStringLiteral(":/pictures/memory-clara%1.svg").arg(i),
                                 Image::Fit::Natural, client());
         imgClara[i]->setObjectName(QStringLiteral("imgClara%1").arg(i));
+        // Only one of a pad's two pictures shows at a time, so each carries
+        // the pad's state in its own name.
+        imgClara[i]->setAccessibleName(CorTecla[i]);
+        imgClara[i]->setAccessibleDescription(QStringLiteral("acesa"));
         Twips::place(imgClara[i], Tecla[i][0], Tecla[i][1]);
     }
     for (int i = 0; i < 4; ++i) {
         imgEscura[i] = new Image(QStringLiteral(":/pictures/memory-escura%1.svg").arg(i),
                                  Image::Fit::Natural, client());
         imgEscura[i]->setObjectName(QStringLiteral("imgEscura%1").arg(i));
+        imgEscura[i]->setAccessibleName(CorTecla[i]);
+        imgEscura[i]->setAccessibleDescription(QStringLiteral("apagada"));
+        imgEscura[i]->setToolTip(
+            QStringLiteral("%1: clique ou tecle %2").arg(CorTecla[i]).arg(i + 1));
         Twips::place(imgEscura[i], Tecla[i][0], Tecla[i][1]);
         connect(imgEscura[i], &Image::clicked, this, [this, i] { imgEscura_Click(i); });
     }
@@ -249,4 +265,18 @@ void frmMemory::imgEscura_Click(int Index)
     }
     ++Nivel;
     SorteiaTecla();
+}
+
+// Keys 1 to 4 play the pads clockwise from the top left, with a click's rules:
+// nothing outside the player's turn, nothing on a lit pad.
+void frmMemory::keyPressEvent(QKeyEvent *event)
+{
+    const int pad = event->key() - Qt::Key_1;
+    const bool plain = !(event->modifiers() & ~Qt::KeypadModifier);
+    if (plain && pad >= 0 && pad < 4) {
+        if (imgEscura[pad]->isVisible())
+            imgEscura_Click(pad);
+        return;
+    }
+    Form::keyPressEvent(event);
 }

@@ -32,6 +32,9 @@ public:
     // counters one past the last pad.
     static constexpr int MaiorSequencia = 255;
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void cmdInicio_Click();
     void cmdSair_Click();

@@ -31,7 +31,10 @@ public:
     void queue(std::initializer_list<int> answers) { m_next.append(answers); }
     void setDefault(int answer) { m_default = answer; }
     // Runs while a box is "open", before it is answered.
-    void whileOpen(std::function<void(const MsgBox::Question &)> action) { m_whileOpen = std::move(action); }
+    void whileOpen(std::function<void(const MsgBox::Question &)> action)
+    {
+        m_whileOpen = std::move(action);
+    }
 
     QList<MsgBox::Question> asked;
 

@@ -3,10 +3,12 @@
 // test in place of the player.
 
 #include "frmForca.h"
+
 #include "image.h"
 #include "msgbox.h"
 #include "system.h"
 #include "testsupport.h"
+#include <QAccessible>
 
 #include <QAction>
 #include <QClipboard>
@@ -112,6 +114,10 @@ private slots:
     // A game that is over stays over.
     void wonGameCannotBeLost();
     void emptyWordIsAWrongGuessNeverAWin();
+
+    // Keyboard and screen-reader play
+    void letterKeysPlayWhileTheWordBoxIsNotTyping();
+    void screenReaderHearsHiddenAndRevealedPlaces();
 
 private:
     template <typename T> T *child(const QString &name) const
@@ -933,6 +939,55 @@ void HangmanTest::emptyWordIsAWrongGuessNeverAWin()
     QCOMPARE(int(window->erros), 1);
     QVERIFY(answers.asked.isEmpty());
     QVERIFY(window->cmdLetra[1]->isEnabled());
+}
+
+// ---- Keyboard and screen-reader play ------------------------------------------
+
+void HangmanTest::letterKeysPlayWhileTheWordBoxIsNotTyping()
+{
+    // Waiting for a word: no letter is in play, a key guesses nothing.
+    window->cmdNovo->setFocus();
+    QTest::keyClick(window->cmdNovo, Qt::Key_E, Qt::NoModifier);
+    QVERIFY(!window->imgBoneco[0]->isVisible());
+
+    typeWordAndStart(QStringLiteral("CASA"));
+    QWidget *focus = QApplication::focusWidget();
+    QVERIFY(focus != box());
+    QTest::keyClick(focus, Qt::Key_A, Qt::NoModifier);
+    QCOMPARE(window->lblLetra[1]->text(), QStringLiteral("A"));
+    QCOMPARE(window->lblLetra[3]->text(), QStringLiteral("A"));
+    QVERIFY(!letter('A')->isEnabled());
+
+    QTest::keyClick(focus, Qt::Key_Z, Qt::NoModifier);
+    QVERIFY(window->imgBoneco[0]->isVisible());
+    QTest::keyClick(focus, Qt::Key_Z, Qt::NoModifier); // tried already: ignored
+    QVERIFY(!window->imgBoneco[1]->isVisible());
+    QTest::keyClick(focus, Qt::Key_X, Qt::ControlModifier); // not a plain letter
+    QVERIFY(letter('X')->isEnabled());
+
+    // Typing in the word box types, it does not guess.
+    box()->setFocus();
+    QTest::keyClick(box(), Qt::Key_S, Qt::NoModifier);
+    QCOMPARE(box()->text(), QStringLiteral("CASAs"));
+    QVERIFY(letter('S')->isEnabled());
+    QVERIFY(letter('S')->toolTip().contains(QLatin1Char('S')));
+}
+
+void HangmanTest::screenReaderHearsHiddenAndRevealedPlaces()
+{
+    const auto name = [](QWidget *widget) {
+        return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+    };
+    QCOMPARE(name(letter('Q')), QStringLiteral("Letra Q"));
+    typeWordAndStart(QStringLiteral("OVO"));
+    QCOMPARE(name(window->lblLetra[0]), QStringLiteral("Letra 1: oculta"));
+    guess(QStringLiteral("O"));
+    QCOMPARE(name(window->lblLetra[0]), QStringLiteral("Letra 1: O"));
+    QCOMPARE(name(window->lblLetra[1]), QStringLiteral("Letra 2: oculta"));
+    guess(QStringLiteral("K"));
+    QCOMPARE(name(window->imgBoneco[0]), QStringLiteral("Cabeça enforcada, com a corda"));
+    window->cmdNovo->click();
+    QCOMPARE(name(window->lblLetra[0]), QStringLiteral("Letra 1: oculta"));
 }
 
 QTEST_MAIN(HangmanTest)

@@ -8,6 +8,7 @@
 #include "testsupport.h"
 #include "timer.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -106,6 +107,9 @@ void LauncherTest::layoutMatchesTheDesign()
         const QObjectList siblings = launcher->client()->children();
         QVERIFY(siblings.indexOf(labels[i]) > siblings.indexOf(picture));
         QVERIFY(!labels[i]->autoFillBackground());
+        // A screen reader hears the word, not five loose letters.
+        QCOMPARE(QAccessible::queryAccessibleInterface(labels[i])->text(QAccessible::Name),
+                 QStringLiteral("Zelvo"));
     }
     QCOMPARE(launcher->tmrLetras->interval(), 500);
 }

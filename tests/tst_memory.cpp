@@ -9,6 +9,7 @@
 #include "timer.h"
 #include "waveoutput.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QLabel>
 #include <QMenuBar>
@@ -97,6 +98,8 @@ private slots:
     void decoderReadsPcmAndRefusesTheRest();
     void builtInSoundsDecodeWithTheirLengths();
     void missingSoundsKeepTheGameAndItsTiming();
+    void numberKeysPlayThePadsByTheSameRules();
+    void padsAreNamedByColourAndState();
 
 private:
     // Steps virtual time to the next tick of whichever timer runs and fires it.
@@ -199,12 +202,15 @@ void MemoryTest::step()
         if (!lit(pad))
             timeline << QStringLiteral("%1 off %2").arg(now).arg(pad);
     if (sounds.count(QStringLiteral("play")) > playedBefore)
-        timeline << QStringLiteral("%1 sound %2").arg(now).arg(sounds.at(sounds.size() - 2).section('/', -1));
+        timeline << QStringLiteral("%1 sound %2")
+                        .arg(now)
+                        .arg(sounds.at(sounds.size() - 2).section('/', -1));
 }
 
 void MemoryTest::playUntilPlayersTurn()
 {
-    for (int guard = 0; guard < 2000 && !(window->VezJogador && !window->tmrPisca->isEnabled()); ++guard)
+    for (int guard = 0; guard < 2000 && !(window->VezJogador && !window->tmrPisca->isEnabled());
+         ++guard)
         step();
 }
 
@@ -291,12 +297,21 @@ void MemoryTest::playbackFollowsTheBeat()
     playUntilPlayersTurn();
     QStringList relative;
     for (const QString &event : timeline)
-        relative << QStringLiteral("%1 %2").arg(event.section(' ', 0, 0).toInt() - drawn).arg(event.section(' ', 1));
+        relative << QStringLiteral("%1 %2")
+                        .arg(event.section(' ', 0, 0).toInt() - drawn)
+                        .arg(event.section(' ', 1));
     QCOMPARE(relative, QStringList({
-                           "150 off 0", "150 sound Plasma.wav", // the click's own blink
-                           "500 on 2", "650 off 2", "650 sound Eatghost.wav",
-                           "1150 on 0", "1300 off 0", "1300 sound Plasma.wav",
-                           "1800 on 3", "1950 off 3", "1950 sound Jawharp.wav",
+                           "150 off 0",
+                           "150 sound Plasma.wav", // the click's own blink
+                           "500 on 2",
+                           "650 off 2",
+                           "650 sound Eatghost.wav",
+                           "1150 on 0",
+                           "1300 off 0",
+                           "1300 sound Plasma.wav",
+                           "1800 on 3",
+                           "1950 off 3",
+                           "1950 sound Jawharp.wav",
                        }));
 }
 
@@ -371,7 +386,8 @@ void MemoryTest::correctClickBlinksThenSounds()
     QVERIFY(sounds.isEmpty()); // the sound comes when the pad goes dark
     timeline.clear();
     step();
-    QCOMPARE(timeline, QStringList({QStringLiteral("%1 off 1").arg(now), QStringLiteral("%1 sound Whop.wav").arg(now)}));
+    QCOMPARE(timeline, QStringList({QStringLiteral("%1 off 1").arg(now),
+                                    QStringLiteral("%1 sound Whop.wav").arg(now)}));
 }
 
 void MemoryTest::wrongClickGroansAndEndsTheGame()
@@ -433,7 +449,9 @@ void MemoryTest::newGameStartsOverWhereverTheOldOneWas()
     playUntilPlayersTurn();
     QStringList relative;
     for (const QString &event : timeline)
-        relative << QStringLiteral("%1 %2").arg(event.section(' ', 0, 0).toInt() - restarted).arg(event.section(' ', 1));
+        relative << QStringLiteral("%1 %2")
+                        .arg(event.section(' ', 0, 0).toInt() - restarted)
+                        .arg(event.section(' ', 1));
     QCOMPARE(relative, QStringList({"500 on 3", "650 off 3", "650 sound Jawharp.wav"}));
     MsgBoxAnswers answers;
     clickPad(3);
@@ -638,6 +656,46 @@ void MemoryTest::missingSoundsKeepTheGameAndItsTiming()
     QVERIFY(lit >= 490);
     delete silent;
     qunsetenv("ZELVO_SONS");
+}
+
+void MemoryTest::numberKeysPlayThePadsByTheSameRules()
+{
+    QTest::keyClick(window, Qt::Key_1);
+    QVERIFY(litPads().isEmpty());
+
+    drawPads({2, 0});
+    start();
+    step();                             // pad 2 lights: the player's turn begins
+    QTest::keyClick(window, Qt::Key_3); // on the lit pad: ignored
+    QCOMPARE(window->PassoJogador, 0);
+    step();
+    QTest::keyClick(window, Qt::Key_3);
+    sync(true);
+    QCOMPARE(litPads(), QList<int>({2}));
+    step();
+    playUntilPlayersTurn();
+    QTest::keyClick(window, Qt::Key_3, Qt::KeypadModifier);
+    sync(true);
+    QCOMPARE(litPads(), QList<int>({2}));
+    step();
+    MsgBoxAnswers answers;
+    QTest::keyClick(window, Qt::Key_2, Qt::KeypadModifier); // pad 1: wrong
+    QCOMPARE(answers.asked.size(), 1);
+    QVERIFY(window->imgEscura[0]->toolTip().contains(QLatin1Char('1')));
+}
+
+void MemoryTest::padsAreNamedByColourAndState()
+{
+    const auto said = [](QWidget *widget) {
+        QAccessibleInterface *item = QAccessible::queryAccessibleInterface(widget);
+        return item->text(QAccessible::Name) + QLatin1Char(' ') +
+               item->text(QAccessible::Description);
+    };
+    const QStringList colours = {"Azul", "Vermelho", "Amarelo", "Verde"};
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(said(window->imgEscura[i]), colours[i] + QStringLiteral(" apagada"));
+        QCOMPARE(said(window->imgClara[i]), colours[i] + QStringLiteral(" acesa"));
+    }
 }
 
 QTEST_MAIN(MemoryTest)

@@ -82,8 +82,10 @@ void RuntimeTest::centringKeepsHalvesAndNegatives_data()
     QTest::addColumn<QSizeF>("window");
     QTest::addColumn<QPointF>("expected");
     QTest::newRow("even") << QSizeF(15360, 11520) << QSizeF(7530, 6285) << QPointF(3915, 2617.5);
-    QTest::newRow("odd difference lands on a half twip") << QSizeF(100, 100) << QSizeF(1, 0) << QPointF(49.5, 50);
-    QTest::newRow("wider than the screen") << QSizeF(1000, 1000) << QSizeF(1501, 3000) << QPointF(-250.5, -1000);
+    QTest::newRow("odd difference lands on a half twip")
+        << QSizeF(100, 100) << QSizeF(1, 0) << QPointF(49.5, 50);
+    QTest::newRow("wider than the screen")
+        << QSizeF(1000, 1000) << QSizeF(1501, 3000) << QPointF(-250.5, -1000);
     QTest::newRow("same size") << QSizeF(4500, 4500) << QSizeF(4500, 4500) << QPointF(0, 0);
 }
 
@@ -204,8 +206,10 @@ void RuntimeTest::untitledBoxCarriesProgramTitle()
 {
     MsgBoxAnswers answers(MsgBox::No);
     answers.queue({MsgBox::Yes});
-    QCOMPARE(MsgBox::show(QStringLiteral("Olá"), MsgBox::YesNo + MsgBox::Information), int(MsgBox::Yes));
-    QCOMPARE(MsgBox::show(QStringLiteral("De novo"), MsgBox::OKOnly, QStringLiteral("Outro")), int(MsgBox::No));
+    QCOMPARE(MsgBox::show(QStringLiteral("Olá"), MsgBox::YesNo + MsgBox::Information),
+             int(MsgBox::Yes));
+    QCOMPARE(MsgBox::show(QStringLiteral("De novo"), MsgBox::OKOnly, QStringLiteral("Outro")),
+             int(MsgBox::No));
     QCOMPARE(answers.asked.size(), 2);
     QCOMPARE(answers.asked[0].title, QStringLiteral("Zelvo"));
     QCOMPARE(answers.asked[0].buttons, 68);
@@ -242,7 +246,8 @@ void RuntimeTest::realBoxOffersSimAndNao()
         icon = box->icon();
         box->buttons().constFirst()->click();
     });
-    QCOMPARE(MsgBox::show(QStringLiteral("Erro"), MsgBox::OKOnly + MsgBox::Critical), int(MsgBox::OK));
+    QCOMPARE(MsgBox::show(QStringLiteral("Erro"), MsgBox::OKOnly + MsgBox::Critical),
+             int(MsgBox::OK));
     QCOMPARE(icon, QMessageBox::Critical);
 }
 
