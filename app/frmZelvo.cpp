@@ -1,5 +1,6 @@
 #include "frmZelvo.h"
 
+#include "controls.h"
 #include "fonts.h"
 #include "frmForca.h"
 #include "frmMemory.h"
@@ -17,9 +18,7 @@ QLabel *titleLetter(const QString &letter, int left, QWidget *parent)
 {
     auto *label = new QLabel(letter, parent);
     label->setFont(Fonts::design(QStringLiteral("Times New Roman"), 48, true));
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QColor(0, 0, 192));
-    label->setPalette(palette);
+    Controls::setColour(label, QPalette::WindowText, QColor(0, 0, 192));
     label->adjustSize();
     label->setFixedHeight(Twips::toPixels(1095));
     Twips::place(label, left, 0);

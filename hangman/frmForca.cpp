@@ -1,5 +1,6 @@
 #include "frmForca.h"
 
+#include "controls.h"
 #include "fonts.h"
 #include "image.h"
 #include "msgbox.h"
@@ -39,33 +40,11 @@ public:
     }
 };
 
-void setColours(QWidget *widget, QPalette::ColorRole backgroundRole, const QColor &background,
-                QPalette::ColorRole textRole, const QColor &text)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(backgroundRole, background);
-    palette.setColor(textRole, text);
-    widget->setPalette(palette);
-}
-
-QPushButton *commandButton(const QString &caption, const QColor &background, const QFont &font,
-                           QWidget *parent)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setFont(font);
-    setColours(button, QPalette::Button, background, QPalette::ButtonText, Qt::black);
-    // A tried letter must look tried: its button greys out.
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0xA8, 0xA8, 0xA8));
-    button->setPalette(palette);
-    return button;
-}
-
 QLabel *whiteLabel(const QString &caption, const QFont &font, QWidget *parent)
 {
     auto *label = new QLabel(caption, parent);
     label->setFont(font);
-    setColours(label, QPalette::Window, Qt::transparent, QPalette::WindowText, Qt::white);
+    Controls::setColour(label, QPalette::WindowText, Qt::white);
     return label;
 }
 
@@ -106,7 +85,7 @@ frmForca::frmForca(QWidget *parent)
     setObjectName(QStringLiteral("frmForca"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/forca-icon.svg")));
     client()->setAutoFillBackground(true);
-    setColours(client(), QPalette::Window, TitleBarColour, QPalette::WindowText, Qt::white);
+    Controls::setColour(client(), QPalette::Window, TitleBarColour);
 
     // Created back to front: a later sibling lies above an earlier one, and the
     // buttons and the word box come last so that they lie above every picture.
@@ -153,13 +132,14 @@ frmForca::frmForca(QWidget *parent)
     Shape1->setObjectName(QStringLiteral("Shape1"));
     Shape1->setFrameStyle(QFrame::Box | QFrame::Plain);
     Shape1->setLineWidth(2);
-    setColours(Shape1, QPalette::Window, Qt::transparent, QPalette::WindowText, Qt::black);
+    Controls::setColour(Shape1, QPalette::WindowText, Qt::black);
     Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
     Twips::place(Shape1, 120, 3600, 6375, 1095);
 
     const QFont fonteBotaoLetra = Fonts::design(QStringLiteral("Arial Black"), 11.25, true);
     for (int i = 0; i < 26; ++i) {
-        cmdLetra[i] = commandButton(QString(QChar(65 + i)), Qt::white, fonteBotaoLetra, client());
+        cmdLetra[i] =
+            Controls::commandButton(QString(QChar(65 + i)), Qt::white, fonteBotaoLetra, client());
         cmdLetra[i]->setObjectName(QStringLiteral("cmdLetra%1").arg(i));
         cmdLetra[i]->setAccessibleName(QStringLiteral("Letra %1").arg(QChar(65 + i)));
         cmdLetra[i]->setToolTip(
@@ -170,18 +150,20 @@ frmForca::frmForca(QWidget *parent)
     }
 
     const QFont fonteComando = Fonts::design(QStringLiteral("Arial"), 12, true);
-    cmdNovo = commandButton(QStringLiteral("&Novo"), HighlightTextColour, fonteComando, client());
+    cmdNovo = Controls::commandButton(QStringLiteral("&Novo"), HighlightTextColour, fonteComando,
+                                      client());
     cmdNovo->setObjectName(QStringLiteral("cmdNovo"));
     Twips::place(cmdNovo, 5160, 600, 1215, 495);
     connect(cmdNovo, &QPushButton::clicked, this, &frmForca::cmdNovo_Click);
 
-    cmdInicio =
-        commandButton(QStringLiteral("&Inicio"), HighlightTextColour, fonteComando, client());
+    cmdInicio = Controls::commandButton(QStringLiteral("&Inicio"), HighlightTextColour,
+                                        fonteComando, client());
     cmdInicio->setObjectName(QStringLiteral("cmdInicio"));
     Twips::place(cmdInicio, 5160, 1320, 1215, 495);
     connect(cmdInicio, &QPushButton::clicked, this, &frmForca::cmdInicio_Click);
 
-    cmdSair = commandButton(QStringLiteral("&Sair"), HighlightTextColour, fonteComando, client());
+    cmdSair = Controls::commandButton(QStringLiteral("&Sair"), HighlightTextColour, fonteComando,
+                                      client());
     cmdSair->setObjectName(QStringLiteral("cmdSair"));
     Twips::place(cmdSair, 5160, 2040, 1215, 495);
     connect(cmdSair, &QPushButton::clicked, this, &frmForca::cmdSair_Click);

@@ -1,5 +1,6 @@
 #include "frmMemory.h"
 
+#include "controls.h"
 #include "fonts.h"
 #include "image.h"
 #include "mmcontrol.h"
@@ -35,17 +36,6 @@ const std::array<QString, 4> CorTecla = {
 constexpr std::array<std::array<int, 2>, 4> Tecla = {
     {{840, 1080}, {3090, 1080}, {3090, 3330}, {840, 3330}}};
 
-QPushButton *yellowButton(const QString &caption, QWidget *parent)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setFont(Fonts::design(QStringLiteral("Arial Black"), 9.75));
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::Button, QColor(255, 255, 0));
-    palette.setColor(QPalette::ButtonText, Qt::black);
-    button->setPalette(palette);
-    return button;
-}
-
 } // namespace
 
 QString frmMemory::DirSons()
@@ -64,18 +54,17 @@ frmMemory::frmMemory(std::unique_ptr<SoundDevice> sons, QWidget *parent)
     setObjectName(QStringLiteral("frmMemory"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/memory-icon.svg")));
     client()->setAutoFillBackground(true);
-    QPalette palette = client()->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    client()->setPalette(palette);
+    Controls::setColour(client(), QPalette::Window, Qt::white);
+
+    const QColor amarelo(255, 255, 0);
+    const QFont fonteBotao = Fonts::design(QStringLiteral("Arial Black"), 9.75);
 
     // Created back to front: each dark pad lies over its lit one, and the
     // buttons over every picture.
     auto *Label1 = new QLabel(QStringLiteral("J O G O  M E M O R Y"), client());
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(Fonts::design(QStringLiteral("Times New Roman"), 27.75, true));
-    QPalette red = Label1->palette();
-    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
-    Label1->setPalette(red);
+    Controls::setColour(Label1, QPalette::WindowText, QColor(255, 0, 0));
     Label1->adjustSize();
     Twips::place(Label1, 480, 120);
 
@@ -101,12 +90,12 @@ frmMemory::frmMemory(std::unique_ptr<SoundDevice> sons, QWidget *parent)
         connect(imgEscura[i], &Image::clicked, this, [this, i] { imgEscura_Click(i); });
     }
 
-    cmdInicio = yellowButton(QStringLiteral("&Inicio"), client());
+    cmdInicio = Controls::commandButton(QStringLiteral("&Inicio"), amarelo, fonteBotao, client());
     cmdInicio->setObjectName(QStringLiteral("cmdInicio"));
     Twips::place(cmdInicio, 5040, 1080, 1215, 495);
     connect(cmdInicio, &QPushButton::clicked, this, &frmMemory::cmdInicio_Click);
 
-    cmdSair = yellowButton(QStringLiteral("&Sair"), client());
+    cmdSair = Controls::commandButton(QStringLiteral("&Sair"), amarelo, fonteBotao, client());
     cmdSair->setObjectName(QStringLiteral("cmdSair"));
     Twips::place(cmdSair, 5040, 5040, 1215, 495);
     connect(cmdSair, &QPushButton::clicked, this, &frmMemory::cmdSair_Click);

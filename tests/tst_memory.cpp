@@ -112,6 +112,7 @@ private:
     bool lit(int pad) const;
     QList<int> litPads() const;
     void drawPads(QList<int> pads);
+    QStringList timelineSince(int start) const;
 
     QPointer<frmMemory> window;
     QStringList sounds;
@@ -140,6 +141,17 @@ void MemoryTest::cleanup()
 {
     delete window;
     System::setRandomSource({});
+}
+
+// The timeline with its times counted from `start`.
+QStringList MemoryTest::timelineSince(int start) const
+{
+    QStringList relative;
+    for (const QString &event : timeline)
+        relative << QStringLiteral("%1 %2")
+                        .arg(event.section(' ', 0, 0).toInt() - start)
+                        .arg(event.section(' ', 1));
+    return relative;
 }
 
 void MemoryTest::drawPads(QList<int> pads)
@@ -291,28 +303,23 @@ void MemoryTest::playbackFollowsTheBeat()
     clickPad(2);
     step();
     timeline.clear();
-    const int drawn = now + 0;
+    const int drawn = now;
     clickPad(0);
     QVERIFY(!window->VezJogador);
     playUntilPlayersTurn();
-    QStringList relative;
-    for (const QString &event : timeline)
-        relative << QStringLiteral("%1 %2")
-                        .arg(event.section(' ', 0, 0).toInt() - drawn)
-                        .arg(event.section(' ', 1));
-    QCOMPARE(relative, QStringList({
-                           "150 off 0",
-                           "150 sound Plasma.wav", // the click's own blink
-                           "500 on 2",
-                           "650 off 2",
-                           "650 sound Eatghost.wav",
-                           "1150 on 0",
-                           "1300 off 0",
-                           "1300 sound Plasma.wav",
-                           "1800 on 3",
-                           "1950 off 3",
-                           "1950 sound Jawharp.wav",
-                       }));
+    QCOMPARE(timelineSince(drawn), QStringList({
+                                       "150 off 0",
+                                       "150 sound Plasma.wav", // the click's own blink
+                                       "500 on 2",
+                                       "650 off 2",
+                                       "650 sound Eatghost.wav",
+                                       "1150 on 0",
+                                       "1300 off 0",
+                                       "1300 sound Plasma.wav",
+                                       "1800 on 3",
+                                       "1950 off 3",
+                                       "1950 sound Jawharp.wav",
+                                   }));
 }
 
 void MemoryTest::correctRepetitionGrowsTheSameSequence()
@@ -447,12 +454,8 @@ void MemoryTest::newGameStartsOverWhereverTheOldOneWas()
     QVERIFY(!window->tmrPisca->isEnabled());
     timeline.clear();
     playUntilPlayersTurn();
-    QStringList relative;
-    for (const QString &event : timeline)
-        relative << QStringLiteral("%1 %2")
-                        .arg(event.section(' ', 0, 0).toInt() - restarted)
-                        .arg(event.section(' ', 1));
-    QCOMPARE(relative, QStringList({"500 on 3", "650 off 3", "650 sound Jawharp.wav"}));
+    QCOMPARE(timelineSince(restarted),
+             QStringList({"500 on 3", "650 off 3", "650 sound Jawharp.wav"}));
     MsgBoxAnswers answers;
     clickPad(3);
     QVERIFY(answers.asked.isEmpty());
