@@ -7,6 +7,9 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(MsgBox::ProgramTitle);
+    // The windows colour their buttons through the palette, which some desktop
+    // styles ignore; Fusion draws them as designed everywhere.
+    QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/zelvo-icon.svg")));
 
     auto *launcher = new frmZelvo;
