@@ -1,0 +1,151 @@
+#!/usr/bin/env python3
+"""Turns bench/run.sh's raw measurements into the results table (Markdown)."""
+import statistics
+import sys
+from pathlib import Path
+
+raw = Path(sys.argv[1])
+runs = int(sys.argv[2]) if len(sys.argv) > 2 else 10
+
+
+def lines(name):
+    path = raw / name
+    return path.read_text().split("\n") if path.exists() else []
+
+
+def timings(name):
+    """(map, paint) per run; paint is None when the pixels never came."""
+    out = []
+    for line in lines(name):
+        f = line.split()
+        if len(f) >= 4 and f[0] == "map":
+            out.append((float(f[1]), None if f[3] == "timeout" else float(f[3])))
+    return out
+
+
+def summary(values, unit="ms", digits=1):
+    if not values:
+        return "n/a"
+    return (f"{statistics.median(values):.{digits}f} {unit} "
+            f"({min(values):.{digits}f}–{max(values):.{digits}f}, n={len(values)})")
+
+
+def p99(values):
+    s = sorted(values)
+    return s[min(len(s) - 1, int(round(0.99 * (len(s) - 1))))]
+
+
+def verdict(ok):
+    return "met" if ok else "**missed**"
+
+
+rows = []
+
+
+def row(measure, zelvo, yardstick, ratio, target, ok):
+    rows.append(f"| {measure} | {zelvo} | {yardstick} | {ratio} | {target} | {verdict(ok)} |")
+
+
+def ratio(a, b):
+    return f"{a / b:.2f}×" if a and b else "n/a"
+
+
+# Start-up: exec to viewable, and to painted.
+z, r = timings("startup-zelvo"), timings("startup-ref")
+for i, what in ((0, "mapped"), (1, "painted")):
+    zv = [t[i] for t in z if t[i] is not None and t[i] >= 0]
+    rv = [t[i] for t in r if t[i] is not None and t[i] >= 0]
+    zm = statistics.median(zv) if zv else None
+    rm = statistics.median(rv) if rv else None
+    row(f"Start-up, exec → launcher {what}", summary(zv), summary(rv), ratio(zm, rm),
+        "≤ 1.3× yardstick", bool(zm and rm and zm / rm <= 1.3))
+
+# Opening a game: key press to viewable and to painted.
+ref_open = timings("open-ref")
+for game in ("forca", "memory"):
+    t = timings(f"open-{game}")
+    for i, what in ((0, "mapped"), (1, "painted")):
+        zv = [x[i] for x in t if x[i] is not None and x[i] >= 0]
+        rv = [x[i] for x in ref_open if x[i] is not None and x[i] >= 0]
+        zm = statistics.median(zv) if zv else None
+        rm = statistics.median(rv) if rv else None
+        row(f"Ctrl+{game[0].upper()} → {game.capitalize()} {what}", summary(zv), summary(rv),
+            ratio(zm, rm), "median ≤ 33 ms", bool(zm is not None and zm <= 33))
+
+# The title: one edge per tick (a letter shown, or all hidden).
+edges = sorted(float(l.split()[1]) for l in lines("title") if l.startswith("edge"))
+ticks = [t for i, t in enumerate(edges) if i == 0 or t - edges[i - 1] > 50]
+if len(ticks) > 2:
+    iv = [b - a for a, b in zip(ticks, ticks[1:])]
+    err = [abs(x - 500) for x in iv]
+    drift = ticks[-1] - ticks[0] - 500 * (len(ticks) - 1)
+    row("Title tick interval (nominal 500 ms)", summary(iv, digits=2), "500 ms",
+        f"p99 |err| {p99(err):.2f} ms", "p99 within ±3 ms", p99(err) <= 3)
+    row("Title accumulated drift", f"{drift:+.1f} ms over {len(iv)} ticks "
+        f"({drift / len(iv):+.2f} ms/tick)", "0 ms", "—", "(reported)", True)
+
+# Memory playback: from each start, lit at 500 + 650 j, dark 150 ms later.
+events = [l.split() for l in lines("memory") if l]
+starts = [i for i, e in enumerate(events) if e[0] == "start"]
+ivs, errs, drifts, sound_lag = [], [], [], []
+for n, s in enumerate(starts):
+    end = starts[n + 1] if n + 1 < len(starts) else len(events)
+    t0 = float(events[s][1])
+    seg = events[s + 1:end]
+    marks = [t0] + [float(e[1]) for e in seg if e[0] == "edge"]
+    nominal = [0.0]
+    for j in range(20):
+        nominal += [500 + 650 * j, 650 + 650 * j]
+    for k in range(1, min(len(marks), len(nominal))):
+        actual = marks[k] - marks[k - 1]
+        expected = nominal[k] - nominal[k - 1]
+        ivs.append(actual)
+        errs.append(abs(actual - expected))
+    if len(marks) == len(nominal):
+        drifts.append(marks[-1] - t0 - nominal[-1])
+    shows = [float(e[1]) for e in seg if e[0] == "edge" and e[3] == "show"]
+    sounds = [float(e[1]) for e in seg if e[0] == "sound"]
+    sound_lag += [abs(a - b) for a, b in zip(shows, sounds)]
+if errs:
+    row("Memory pad edges (nominal 500/150 ms)", f"p99 |err| {p99(errs):.2f} ms, "
+        f"max {max(errs):.2f} ms, n={len(errs)}", "0 ms", "—", "p99 within ±3 ms", p99(errs) <= 3)
+    row("Memory drift at the 20th pad going dark",
+        summary(drifts, digits=2) if drifts else "n/a", "0 ms", "—", "(reported)", True)
+    row("Memory sound start vs pad dark", summary(sound_lag, digits=3), "0 ms", "—", "(reported)",
+        True)
+
+# Sound: play() to the click's arrival on the null sink's monitor.
+def latencies(name):
+    return [float(l.split()[6]) for l in lines(name) if l.startswith("click") and "latency" in l]
+
+
+sv, uv = latencies("sound"), latencies("sound-unbuffered")
+sm = statistics.median(sv) if sv else None
+um = statistics.median(uv) if uv else None
+row("Sound, play() → first loud sample on the monitor", summary(sv),
+    f"unbuffered copy: {summary(uv)}", ratio(sm, um), "median ≤ 25 ms",
+    bool(sm is not None and sm <= 25))
+
+# Footprint.
+rss = {l.split()[0]: l.split()[1:] for l in lines("rss") if l}
+if "launcher" in rss and "games" in rss:
+    zl, rl = int(rss["launcher"][0]) / 1024, int(rss["launcher"][1]) / 1024
+    zg, rg = int(rss["games"][0]) / 1024, int(rss["games"][1]) / 1024
+    row("Peak RSS, launcher up", f"{zl:.1f} MB", f"{rl:.1f} MB", ratio(zl, rl), "≤ 60 MB", zl <= 60)
+    row("Peak RSS, each game opened and closed", f"{zg:.1f} MB", f"{rg:.1f} MB (its one game)",
+        ratio(zg, rg), "≤ 60 MB", zg <= 60)
+if "cpu" in rss:
+    seconds, tick, zt, rt = (int(x) for x in rss["cpu"])
+    zp = 100 * zt / tick / seconds
+    rp = 100 * rt / tick / seconds
+    row(f"Idle CPU over {seconds} s (title animating)", f"{zp:.3f} % ({zt} ticks)",
+        f"{rp:.3f} % ({rt} ticks)", "—", "≤ 0.2 % of a core", zp <= 0.2)
+
+print(f"Zelvo benchmark: {runs} runs per timing; yardstick = the bench's bare Qt program "
+      "unless stated\n")
+print("| measure | Zelvo | yardstick | ratio | target | |")
+print("|---|---|---|---|---|---|")
+print("\n".join(rows))
+sink = lines("sink")
+if any(sink):
+    print(f"\nnull sink latency (µs, current/configured): {' '.join(sink).strip()}")
