@@ -6,5 +6,12 @@ cd "$(dirname "$0")"
 scripts/deps.sh build run test
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build/test -j"$(nproc)"
-cd build/test
-ctest --output-on-failure --timeout 600 "$@"
+(cd build/test && ctest --output-on-failure --timeout 600 "$@")
+
+# A full run also builds the unit tests with AddressSanitizer, LeakSanitizer
+# and UndefinedBehaviorSanitizer and runs them again.
+if [ $# -eq 0 ]; then
+    cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DZELVO_SANITIZE=ON
+    cmake --build build/sanitize -j"$(nproc)" --target zelvo_unit_tests
+    (cd build/sanitize && ctest --output-on-failure --timeout 600 -L unit)
+fi

@@ -1,12 +1,30 @@
 #include "image.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QSvgRenderer>
 
+namespace {
+
+// Screen readers should present a picture as one, not as an empty pane.
+QAccessibleInterface *accessibleImage(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("Image") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+    return nullptr;
+}
+
+} // namespace
+
 Image::Image(const QString &source, Fit fit, QWidget *parent) : QWidget(parent), m_source(source)
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(accessibleImage);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     if (fit == Fit::Natural)
         resize(QSvgRenderer(source).defaultSize());
 }

@@ -9,6 +9,7 @@
 #include "timer.h"
 #include "twips.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -256,6 +257,7 @@ void RuntimeTest::pictureTakesItsNaturalSize()
     QWidget parent;
     Image natural(QStringLiteral(":/pictures/zelvo.svg"), Image::Fit::Natural, &parent);
     QCOMPARE(natural.size(), QSize(500, 379));
+    QCOMPARE(QAccessible::queryAccessibleInterface(&natural)->role(), QAccessible::Graphic);
     Image stretched(QStringLiteral(":/pictures/memory-clara0.svg"), Image::Fit::Stretch, &parent);
     stretched.resize(40, 20);
     QCOMPARE(stretched.size(), QSize(40, 20));
