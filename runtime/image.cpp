@@ -8,11 +8,43 @@
 
 namespace {
 
-// Screen readers should present a picture as one, not as an empty pane.
+// Screen readers should present a picture as one, not as an empty pane, and
+// should not read a picture that another one covers exactly (a pad's lit
+// picture lies under its dark one until the pad lights).
+class AccessibleImage : public QAccessibleWidget
+{
+public:
+    explicit AccessibleImage(QWidget *image) : QAccessibleWidget(image, QAccessible::Graphic) {}
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (covered())
+            state.invisible = true;
+        return state;
+    }
+
+private:
+    bool covered() const
+    {
+        const QWidget *image = widget();
+        const QWidget *parent = image->parentWidget();
+        if (!parent)
+            return false;
+        const QObjectList &siblings = parent->children();
+        for (qsizetype i = siblings.indexOf(image) + 1; i < siblings.size(); ++i) {
+            const auto *above = qobject_cast<const Image *>(siblings[i]);
+            if (above && above->isVisible() && above->geometry() == image->geometry())
+                return true;
+        }
+        return false;
+    }
+};
+
 QAccessibleInterface *accessibleImage(const QString &className, QObject *object)
 {
     if (className == QLatin1String("Image") && object && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+        return new AccessibleImage(static_cast<QWidget *>(object));
     return nullptr;
 }
 

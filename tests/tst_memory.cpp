@@ -695,10 +695,22 @@ void MemoryTest::padsAreNamedByColourAndState()
                item->text(QAccessible::Description);
     };
     const QStringList colours = {"Azul", "Vermelho", "Amarelo", "Verde"};
+    const auto heard = [](QWidget *widget) {
+        return !QAccessible::queryAccessibleInterface(widget)->state().invisible;
+    };
     for (int i = 0; i < 4; ++i) {
         QCOMPARE(said(window->imgEscura[i]), colours[i] + QStringLiteral(" apagada"));
         QCOMPARE(said(window->imgClara[i]), colours[i] + QStringLiteral(" acesa"));
+        // The lit picture lies under the dark one: it must not be read too.
+        QVERIFY(heard(window->imgEscura[i]));
+        QVERIFY(!heard(window->imgClara[i]));
     }
+    drawPads({1});
+    start();
+    step();
+    QVERIFY(heard(window->imgClara[1]));
+    QVERIFY(!heard(window->imgEscura[1]));
+    QVERIFY(!heard(window->imgClara[0]));
 }
 
 QTEST_MAIN(MemoryTest)
