@@ -7,6 +7,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(MsgBox::ProgramTitle);
+    // Lets the desktop match the windows to the installed menu entry.
+    QApplication::setDesktopFileName(QStringLiteral("org.zelvo.zelvo"));
     // The windows colour their buttons through the palette, which some desktop
     // styles ignore; Fusion draws them as designed everywhere.
     QApplication::setStyle(QStringLiteral("Fusion"));
