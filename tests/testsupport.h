@@ -4,9 +4,11 @@
 // to act inside a window while a handler waits for it to close.
 
 #include "msgbox.h"
+#include "sounddevice.h"
 
 #include <QApplication>
 #include <QList>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -59,3 +61,16 @@ inline void whenModalOpens(std::function<void(QWidget *)> action)
     });
     poll->start();
 }
+
+// Keeps what the sound control asks of its device, and plays nothing.
+class SoundRecorder : public SoundDevice
+{
+public:
+    explicit SoundRecorder(QStringList *log) : m_log(log) {}
+    void open(const QString &fileName) override { *m_log << QStringLiteral("open ") + fileName; }
+    void play() override { *m_log << QStringLiteral("play"); }
+    void close() override { *m_log << QStringLiteral("close"); }
+
+private:
+    QStringList *m_log;
+};

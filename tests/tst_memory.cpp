@@ -21,19 +21,6 @@
 
 namespace {
 
-// Listens to what the sound control asks of its device.
-class SoundRecorder : public SoundDevice
-{
-public:
-    explicit SoundRecorder(QStringList *log) : m_log(log) {}
-    void open(const QString &fileName) override { *m_log << QStringLiteral("open ") + fileName; }
-    void play() override { *m_log << QStringLiteral("play"); }
-    void close() override { *m_log << QStringLiteral("close"); }
-
-private:
-    QStringList *m_log;
-};
-
 QByteArray waveFile(int channels, int rate, int bits, const QList<qint16> &samples)
 {
     QByteArray data;
