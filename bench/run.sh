@@ -130,21 +130,24 @@ sleep "$idle"
 z1=$(cpu $zpid); r1=$(cpu $rpid)
 echo "cpu $idle $tick $((z1 - z0)) $((r1 - r0))" >>"$out/rss"
 
-echo "== opening the games, $runs times each"
-"$probe" open "$work/cal-forca" Zelvo Forca f "$runs" >"$out/open-forca"
-"$probe" open "$work/cal-memory" Zelvo Memory m "$runs" >"$out/open-memory"
-"$probe" open "$work/cal-refgame" ZelvoReference ReferenceGame m "$runs" >"$out/open-ref"
+echo "== opening the games, $runs times each, taking turns with the yardstick"
+for _ in $(seq "$runs"); do
+    "$probe" open "$work/cal-forca" Zelvo Forca f 1 >>"$out/open-forca"
+    "$probe" open "$work/cal-refgame" ZelvoReference ReferenceGame m 1 >>"$out/open-ref"
+    "$probe" open "$work/cal-memory" Zelvo Memory m 1 >>"$out/open-memory"
+done
 kill $zpid $rpid
 wait $zpid $rpid 2>/dev/null || true
 
 echo "== timers: the title over ${idle} s, three 20-pad playbacks"
 "$build/bench_timers" title "$idle" >"$out/title"
 "$build/bench_timers" memory 20 3 >"$out/memory"
+"$build/bench_timers" open "$runs" >"$out/open-parts"
+"$build/bench_timers" svg >"$out/svg"
 
 echo "== sound: 12 clicks through WaveOutput, 12 through an unbuffered copy"
 "$build/bench_sound" bench_null.monitor 12 >"$out/sound"
 "$build/bench_sound" bench_null.monitor 12 unbuffered >"$out/sound-unbuffered"
-pactl list sinks | awk '/Latency:/ { print "sink", $2, $5 }' >"$out/sink" || true
 
 mkdir -p "$build/raw"
 cp "$out"/* "$build/raw/"

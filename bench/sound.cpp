@@ -162,23 +162,35 @@ int main(int argc, char *argv[])
         output = std::make_unique<WaveOutput>();
     const QByteArray clickPcm = WaveOutput::decode(clickWave());
     std::vector<double> calls;
-    // The output is opened, then given time to settle before the first click;
-    // clicks are 1 s apart, shifted a little each time so they do not lock to
-    // the sink's rendering period.
-    for (int i = 0; i < clicks; ++i) {
-        QTimer::singleShot(1500 + i * 1000 + (i * 37) % 100, &app, [&] {
-            if (copy) {
+    // Clicks start once the recording delivers (parec wakes the monitor) and
+    // the output has had time to settle; they are 1 s apart, shifted a little
+    // each time so they do not lock to the sink's rendering period.
+    auto schedule = [&] {
+        for (int i = 0; i < clicks; ++i) {
+            QTimer::singleShot(1500 + i * 1000 + (i * 37) % 100, Qt::PreciseTimer, &app, [&] {
+                if (copy) {
+                    calls.push_back(nowMs());
+                    copy->play(clickPcm);
+                    return;
+                }
+                output->close();
+                output->open(clickFile);
                 calls.push_back(nowMs());
-                copy->play(clickPcm);
-                return;
-            }
-            output->close();
-            output->open(clickFile);
-            calls.push_back(nowMs());
-            output->play();
-        });
-    }
-    QTimer::singleShot(1500 + clicks * 1000 + 800, &app, &QCoreApplication::quit);
+                output->play();
+            });
+        }
+        QTimer::singleShot(1500 + clicks * 1000 + 800, Qt::PreciseTimer, &app,
+                           &QCoreApplication::quit);
+    };
+    QTimer recording;
+    QObject::connect(&recording, &QTimer::timeout, &app, [&] {
+        std::lock_guard guard(lock);
+        if (!reads.empty()) {
+            recording.stop();
+            schedule();
+        }
+    });
+    recording.start(10);
     app.exec();
 
     kill(parec, SIGTERM);

@@ -2,6 +2,9 @@
 // title letters and the memory pads change visibility, on CLOCK_MONOTONIC.
 //   bench_timers title SECONDS     one line per title tick
 //   bench_timers memory PADS RUNS  one line per pad edge and per sound started
+//   bench_timers open RUNS         where opening a game window spends its time
+//   bench_timers svg               what drawing each picture from its source costs
+#include "frmForca.h"
 #include "frmMemory.h"
 #include "frmZelvo.h"
 #include "sounddevice.h"
@@ -9,6 +12,10 @@
 #include "timer.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QTimer>
 
 #include <cstdio>
@@ -25,9 +32,11 @@ static double nowMs()
 class Watcher : public QObject
 {
 public:
+    bool active = true; // off at the end: closing hides everything at once
+
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
+        if (active && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
             std::printf("edge %.3f %s %s\n", nowMs(), qPrintable(watched->objectName()),
                         event->type() == QEvent::Show ? "show" : "hide");
         return false;
@@ -78,8 +87,73 @@ int main(int argc, char *argv[])
                 ->installEventFilter(&watcher);
         launcher->Form_Load();
         launcher->show();
-        QTimer::singleShot(seconds * 1000, &app, &QApplication::quit);
+        QTimer::singleShot(seconds * 1000, Qt::PreciseTimer, &app, [&] {
+            watcher.active = false;
+            app.quit();
+        });
         return app.exec();
+    }
+
+    if (mode == QLatin1String("svg")) {
+        for (const QString &name : QDir(QStringLiteral(":/pictures")).entryList()) {
+            const double t0 = nowMs();
+            QSvgRenderer renderer(QStringLiteral(":/pictures/") + name);
+            const double t1 = nowMs();
+            QPixmap pixmap(renderer.defaultSize());
+            pixmap.fill(Qt::transparent);
+            QPainter painter(&pixmap);
+            renderer.render(&painter);
+            painter.end();
+            std::printf("svg %s parse %.2f render %.2f size %dx%d\n", qPrintable(name), t1 - t0,
+                        nowMs() - t1, pixmap.width(), pixmap.height());
+        }
+        return 0;
+    }
+
+    if (mode == QLatin1String("open")) {
+        // Each window built, loaded and shown as the launcher does, up to its
+        // first paint, then closed: construction, Form_Load, show → painted.
+        const int runs = argc > 2 ? std::atoi(argv[2]) : 10;
+        for (int r = 0; r < runs; ++r) {
+            for (int game = 0; game < 2; ++game) {
+                const double t0 = nowMs();
+                Form *window = game ? static_cast<Form *>(new frmMemory) : new frmForca;
+                const double t1 = nowMs();
+                if (game)
+                    static_cast<frmMemory *>(window)->Form_Load();
+                else
+                    static_cast<frmForca *>(window)->Form_Load();
+                const double t2 = nowMs();
+                bool painted = false;
+                struct PaintSpy : QObject
+                {
+                    bool *seen;
+                    bool eventFilter(QObject *, QEvent *e) override
+                    {
+                        if (e->type() == QEvent::Paint)
+                            *seen = true;
+                        return false;
+                    }
+                } spy;
+                spy.seen = &painted;
+                window->client()->installEventFilter(&spy);
+                window->show();
+                QElapsedTimer wait;
+                wait.start();
+                while (!painted && wait.elapsed() < 3000)
+                    QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+                const double t3 = nowMs();
+                window->client()->removeEventFilter(&spy);
+                std::printf("open %s construct %.2f load %.2f show %.2f total %.2f\n",
+                            game ? "memory" : "forca", t1 - t0, t2 - t1, t3 - t2, t3 - t0);
+                window->close();
+                QElapsedTimer settle;
+                settle.start();
+                while (settle.elapsed() < 300)
+                    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+            }
+        }
+        return 0;
     }
 
     const int pads = argc > 2 ? std::atoi(argv[2]) : 20;
@@ -92,7 +166,10 @@ int main(int argc, char *argv[])
     memory->show();
     const int each = 500 + 650 * pads + 1000;
     for (int r = 0; r < runs; ++r)
-        QTimer::singleShot(1000 + r * each, memory, [memory, pads] { MemoryTest::playBack(*memory, pads); });
-    QTimer::singleShot(1000 + runs * each, &app, &QApplication::quit);
+        QTimer::singleShot(1000 + r * each, Qt::PreciseTimer, memory, [memory, pads] { MemoryTest::playBack(*memory, pads); });
+    QTimer::singleShot(1000 + runs * each, Qt::PreciseTimer, &app, [&] {
+        watcher.active = false;
+        app.quit();
+    });
     return app.exec();
 }

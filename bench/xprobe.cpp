@@ -57,9 +57,16 @@ static bool titled(Window w, const char *title)
     return false;
 }
 
+static bool isViewable(Window w)
+{
+    XWindowAttributes a;
+    return XGetWindowAttributes(dpy, w, &a) && a.map_state == IsViewable;
+}
+
+// Qt keeps an unmapped window of the program's name too: only a viewable one counts.
 static Window findIn(Window w, const char *title, int depth)
 {
-    if (titled(w, title))
+    if (titled(w, title) && isViewable(w))
         return w;
     if (depth == 0)
         return 0;
@@ -78,13 +85,7 @@ static Window findIn(Window w, const char *title, int depth)
 // The viewable window with that title, or 0.
 static Window viewable(const char *title)
 {
-    const Window w = findIn(DefaultRootWindow(dpy), title, 3);
-    if (!w)
-        return 0;
-    XWindowAttributes a;
-    if (!XGetWindowAttributes(dpy, w, &a) || a.map_state != IsViewable)
-        return 0;
-    return w;
+    return findIn(DefaultRootWindow(dpy), title, 3);
 }
 
 static bool pixel(Window w, int x, int y, unsigned long *value)
