@@ -4,6 +4,7 @@
 #include <QAudioFormat>
 #include <QAudioSink>
 #include <QFile>
+#include <QHash>
 #include <QIODevice>
 #include <QMediaDevices>
 #include <QtEndian>
@@ -15,7 +16,9 @@
 class PcmStream : public QIODevice
 {
 public:
-    PcmStream() { open(QIODevice::ReadOnly); }
+    // Unbuffered: a buffered device reads 16 KiB (186 ms) of silence ahead,
+    // which a new sound would have to wait behind.
+    PcmStream() { open(QIODevice::ReadOnly | QIODevice::Unbuffered); }
 
     void start(const QByteArray &pcm)
     {
@@ -81,13 +84,16 @@ void WaveOutput::preload(const QStringList &fileNames)
         load(fileName);
 }
 
+// Decoded sounds are kept for the whole run, so reopening the window does not
+// decode them again. An empty entry marks a file known to be unplayable.
 const QByteArray &WaveOutput::load(const QString &fileName)
 {
-    auto found = m_decoded.constFind(fileName);
-    if (found == m_decoded.constEnd()) {
+    static QHash<QString, QByteArray> decoded;
+    auto found = decoded.constFind(fileName);
+    if (found == decoded.constEnd()) {
         QFile file(fileName);
-        found = m_decoded.insert(fileName, file.open(QIODevice::ReadOnly) ? decode(file.readAll())
-                                                                          : QByteArray());
+        found = decoded.insert(fileName, file.open(QIODevice::ReadOnly) ? decode(file.readAll())
+                                                                        : QByteArray());
     }
     return *found;
 }

@@ -3,7 +3,6 @@
 #include "sounddevice.h"
 
 #include <QByteArray>
-#include <QHash>
 #include <memory>
 
 class QAudioSink;
@@ -31,9 +30,8 @@ public:
     static constexpr int SampleRate = 44100;
 
 private:
-    const QByteArray &load(const QString &fileName);
+    static const QByteArray &load(const QString &fileName);
 
-    QHash<QString, QByteArray> m_decoded; // an empty entry: known to be unplayable
     QByteArray m_open;
     std::unique_ptr<PcmStream> m_stream;
     std::unique_ptr<QAudioSink> m_sink;
