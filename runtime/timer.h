@@ -7,43 +7,35 @@
 // enabled it ticks every interval on the user-interface thread. Switching on a
 // timer that already runs starts its interval afresh, so a restarted game
 // shows its first pad a whole interval later.
+//
+// A timer switched on from another timer's tick counts its interval from when
+// that tick was due, not from when it came: the memory game's pads pass from
+// one timer to the other at every step, and a millisecond late at each step
+// would otherwise add up along a long sequence.
 class Timer : public QObject
 {
     Q_OBJECT
 
 public:
-    Timer(int interval, bool enabled, QObject *parent) : QObject(parent)
-    {
-        m_timer.setTimerType(Qt::PreciseTimer);
-        m_timer.setInterval(interval);
-        connect(&m_timer, &QTimer::timeout, this, &Timer::tick);
-        setEnabled(enabled);
-    }
+    Timer(int interval, bool enabled, QObject *parent);
 
-    int interval() const { return m_timer.interval(); }
+    int interval() const { return m_interval; }
     bool isEnabled() const { return m_timer.isActive(); }
+    int remainingTime() const { return m_timer.remainingTime(); }
 
-    void setEnabled(bool enabled)
-    {
-        if (enabled)
-            m_timer.start();
-        else
-            m_timer.stop();
-    }
+    void setEnabled(bool enabled);
 
     // Delivers one tick now, as if the interval had elapsed, so tests can step
     // a window through time. A disabled timer delivers nothing.
-    void fire()
-    {
-        if (!m_timer.isActive())
-            return;
-        m_timer.start(); // the next real tick comes one interval after this one
-        emit tick();
-    }
+    void fire();
 
 signals:
     void tick();
 
 private:
+    void deliver(qint64 lateness);
+
     QTimer m_timer;
+    int m_interval;
+    qint64 m_due = 0; // on the shared clock
 };

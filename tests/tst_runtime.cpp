@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QThread>
 
 class RuntimeTest : public QObject
 {
@@ -31,6 +32,7 @@ private slots:
     void centredWindowSitsInTheMiddle();
     void timerTicksOnlyWhileEnabled();
     void enablingARunningTimerRestartsItsInterval();
+    void timerSwitchedOnByALateTickMakesUpTheDelay();
     void fixedDrawTakesFloorOfRTimesN_data();
     void fixedDrawTakesFloorOfRTimesN();
     void clockSeededDrawCoversEveryValue();
@@ -155,6 +157,28 @@ void RuntimeTest::enablingARunningTimerRestartsItsInterval()
     QTest::qWait(200); // 400 ms after the first start, 200 ms after the second
     QCOMPARE(ticks.count(), 0);
     QVERIFY(ticks.wait(1000));
+}
+
+// Pads pass from one timer to the other at every step; a late tick must not
+// push the whole rest of the sequence later.
+void RuntimeTest::timerSwitchedOnByALateTickMakesUpTheDelay()
+{
+    Timer first(20, true, nullptr);
+    Timer second(1000, false, nullptr);
+    int remaining = -1;
+    connect(&first, &Timer::tick, [&] {
+        first.setEnabled(false);
+        second.setEnabled(true);
+        remaining = second.remainingTime();
+    });
+    QThread::msleep(220); // the first tick is now 200 ms late
+    QTRY_VERIFY(remaining >= 0);
+    QVERIFY2(remaining < 900, qPrintable(QString::number(remaining)));
+
+    // Switched on outside a tick, a timer waits its whole interval.
+    second.setEnabled(false);
+    second.setEnabled(true);
+    QVERIFY(second.remainingTime() > 900);
 }
 
 void RuntimeTest::fixedDrawTakesFloorOfRTimesN_data()
