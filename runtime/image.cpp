@@ -1,9 +1,11 @@
 #include "image.h"
 
 #include <QAccessibleWidget>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmapCache>
+#include <QScreen>
 #include <QSvgRenderer>
 
 namespace {
@@ -48,6 +50,23 @@ QAccessibleInterface *accessibleImage(const QString &className, QObject *object)
     return nullptr;
 }
 
+QString cacheKey(const QString &source, QSize pixels)
+{
+    return QStringLiteral("%1@%2x%3").arg(source).arg(pixels.width()).arg(pixels.height());
+}
+
+// Safe on any thread: it touches nothing but its own renderer and image.
+QImage drawPicture(const QString &source, QSize pixels)
+{
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QSvgRenderer(source).render(&painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
+    painter.end();
+    return image;
+}
+
 } // namespace
 
 Image::Image(const QString &source, Fit fit, QWidget *parent) : QWidget(parent), m_source(source)
@@ -57,29 +76,31 @@ Image::Image(const QString &source, Fit fit, QWidget *parent) : QWidget(parent),
         return true;
     }();
     Q_UNUSED(factoryInstalled);
-    if (fit == Fit::Natural)
-        resize(QSvgRenderer(source).defaultSize());
+    if (fit != Fit::Natural)
+        return;
+    resize(QSvgRenderer(source).defaultSize());
+
+    // A large picture takes milliseconds to draw: draw it on another core
+    // while the window is still being built, so its first paint finds it ready.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    m_earlyPixels = (QSizeF(size()) * (screen ? screen->devicePixelRatio() : 1.0)).toSize();
+    QPixmap cached;
+    if (!QPixmapCache::find(cacheKey(source, m_earlyPixels), &cached))
+        m_early = std::async(std::launch::async, drawPicture, source, m_earlyPixels);
 }
 
 QPixmap Image::rendering() const
 {
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = (QSizeF(size()) * ratio).toSize();
-    const QString key =
-        QStringLiteral("%1@%2x%3").arg(m_source).arg(pixels.width()).arg(pixels.height());
+    const QString key = cacheKey(m_source, pixels);
 
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap))
         return pixmap;
 
-    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QSvgRenderer(m_source).render(&painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
-    painter.end();
-
-    pixmap = QPixmap::fromImage(std::move(image));
+    const bool early = m_early.valid() && m_earlyPixels == pixels;
+    pixmap = QPixmap::fromImage(early ? m_early.get() : drawPicture(m_source, pixels));
     pixmap.setDevicePixelRatio(ratio);
     QPixmapCache::insert(key, pixmap);
     return pixmap;

@@ -3,6 +3,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <future>
+
 // A picture drawn from its vector source at the screen's pixel ratio, either at
 // its natural size or stretched to the control's rectangle. Renderings are
 // cached, so reopening a window costs no rendering.
@@ -33,5 +35,7 @@ private:
     QPixmap rendering() const;
 
     QString m_source;
+    mutable std::future<QImage> m_early; // a rendering started ahead of the first paint
+    QSize m_earlyPixels;
     bool m_pressed = false;
 };
