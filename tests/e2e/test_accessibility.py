@@ -1,7 +1,6 @@
 """What a blind player hears: every control a player can see has a Portuguese
 name, read over AT-SPI from the real program."""
 
-import time
 import unittest
 
 import pyatspi

@@ -3,7 +3,7 @@ the screen's pixel ratio: the layout grows as a whole and edges stay sharp."""
 
 import unittest
 
-from zelvo_e2e import Desktop, main, wait_until
+from zelvo_e2e import Desktop, main
 
 # A busy part of the launcher's picture (the executioner), in logical pixels.
 REGION = (300, 120, 160, 160)

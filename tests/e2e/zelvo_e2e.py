@@ -19,6 +19,8 @@ import time
 import unittest
 
 TWIPS_PER_PIXEL = 15
+# Below this a sound counts as over, as the sound script measures its files.
+SILENCE_DBFS = -45.0
 
 
 def px(twips):
@@ -105,6 +107,18 @@ class Window:
                               capture_output=True).returncode == 0 and \
             "IsViewable" in self.desktop.run("xwininfo", "-id", self.id, check=False)
 
+    def gone(self, timeout=5):
+        """Waits until the window is no longer on the screen."""
+        wait_until(lambda: not self.exists(), timeout, what=f"window {self.id} to go")
+        return True
+
+    def grab(self, left, top, width, height):
+        """The pixels of a design rectangle (twips), as (x, y) -> (r, g, b), x
+        and y in pixels from the rectangle's corner: one request to the X
+        server for the whole rectangle."""
+        x, y = self.to_screen(left, top)
+        return self.desktop.grab(x, y, max(1, px(width)), max(1, px(height)))
+
 
 class Desktop(contextlib.AbstractContextManager):
     """A private Xvfb screen with openbox; with audio=True also a PulseAudio
@@ -122,6 +136,19 @@ class Desktop(contextlib.AbstractContextManager):
 
     # -- lifecycle -----------------------------------------------------------
     def __enter__(self):
+        # A desktop half set up is taken down again, and shown, like one that
+        # failed later: with statement never calls __exit__ when __enter__ fails.
+        try:
+            return self._set_up()
+        except BaseException:
+            self.__exit__(*sys.exc_info())
+            raise
+
+    def _window_manager_running(self):
+        return "_NET_SUPPORTING_WM_CHECK(WINDOW)" in \
+            self.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK", check=False)
+
+    def _set_up(self):
         runtime = os.path.join(self.tmp, "runtime")
         os.makedirs(runtime, mode=0o700)
         self.env.update(XDG_RUNTIME_DIR=runtime, HOME=self.tmp, LANG="C.UTF-8")
@@ -138,10 +165,17 @@ class Desktop(contextlib.AbstractContextManager):
             number += chunk
         os.close(read)
         self.env["DISPLAY"] = ":" + number.decode().strip()
-        self.spawn(["openbox", "--sm-disable"])
-        wait_until(lambda: "_NET_SUPPORTING_WM_CHECK(WINDOW)" in
-                   self.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK", check=False),
-                   what="the window manager")
+        # Now and then (about once in a hundred starts on a busy machine)
+        # openbox finds the brand-new server not yet taking connections and
+        # gives up at once: it is started again then.
+        for _ in range(3):
+            openbox = self.spawn(["openbox", "--sm-disable"])
+            wait_until(lambda: openbox.poll() is not None or self._window_manager_running(),
+                       what="the window manager")
+            if self._window_manager_running():
+                break
+        else:
+            raise AssertionError("the window manager did not start")
         if self.audio:
             self.spawn(["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
                         "--disallow-exit", "--log-target=stderr", "--log-level=error",
@@ -154,6 +188,7 @@ class Desktop(contextlib.AbstractContextManager):
             self.run("pactl", "set-default-sink", "zelvo")
         if self.accessibility:
             self.env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+            _private_accessibility_bus()
             import pyatspi  # noqa: F401  (starts the accessibility registry first)
             pyatspi.Registry.getDesktop(0)
         return self
@@ -170,6 +205,12 @@ class Desktop(contextlib.AbstractContextManager):
                 process.wait(timeout=5)
             except subprocess.TimeoutExpired:
                 os.killpg(process.pid, signal.SIGKILL)
+        if self.program is not None and self.program.stderr is not None:
+            self.program.stderr.close()
+        if hasattr(self, "_xlib"):
+            with contextlib.suppress(Exception):
+                self._xlib.close()
+            del self._xlib
         shutil.rmtree(self.tmp, ignore_errors=True)
         return False
 
@@ -188,6 +229,25 @@ class Desktop(contextlib.AbstractContextManager):
 
     def xdotool(self, *args):
         return self.run("xdotool", *args)
+
+    def fast_click(self, x, y):
+        """A left click at a screen point through XTEST. Returns the monotonic
+        time by which the X server had both button events: far less jitter
+        than starting an xdotool, for tests that time what follows a click."""
+        from Xlib import X
+        from Xlib.ext import xtest
+        display = self._display()
+        xtest.fake_input(display, X.MotionNotify, x=x, y=y)
+        display.sync()
+        xtest.fake_input(display, X.ButtonPress, 1)
+        xtest.fake_input(display, X.ButtonRelease, 1)
+        display.sync()
+        return time.monotonic()
+
+    def windows_named(self, title):
+        """The ids of the visible windows with this exact title, now."""
+        return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"],
+                              env=self.env, capture_output=True, text=True).stdout.split()
 
     # -- the program ---------------------------------------------------------
     def start_zelvo(self, binary=None, cwd=None, extra_env=None):
@@ -208,13 +268,25 @@ class Desktop(contextlib.AbstractContextManager):
             out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"],
                                  env=self.env, capture_output=True, text=True).stdout.split()
             return out[-1] if out else None
-        wid = wait_until(find, timeout, what=f"window {title!r}")
+        try:
+            wid = wait_until(find, timeout, what=f"window {title!r}")
+        except AssertionError as error:
+            raise AssertionError(f"{error}; {self._program_state()}") from None
         window = Window(self, wid, design_height)
         # Give the window manager time to frame it and the program to centre it.
         wait_until(lambda: self.run("xprop", "-id", wid, "_NET_FRAME_EXTENTS",
                                     check=False).count(",") == 3, timeout, what="the frame")
         time.sleep(0.2)
         return window
+
+    def _program_state(self):
+        """What became of the program, for a failure's message."""
+        if self.program is None:
+            return "the program was not started"
+        if self.program.poll() is None:
+            return "the program is running"
+        err = self.program.stderr.read().decode(errors="replace") if self.program.stderr else ""
+        return f"the program ended with {self.program.returncode}: {err.strip()[-2000:]}"
 
     def program_ended(self, timeout=5):
         try:
@@ -267,6 +339,43 @@ class Desktop(contextlib.AbstractContextManager):
             return None
         return wait_until(find, timeout, what="Zelvo on the accessibility bus")
 
+    def message_box(self, timeout=5):
+        """The message box the program shows, once it is on the screen with
+        its text and buttons."""
+        app = self.accessible_app()
+        node = wait_until(lambda: (_message_boxes(app) or [None])[0], timeout,
+                          what="a message box")
+        # A box's children are announced just after the box itself.
+        return wait_until(lambda: (lambda box: box if box.text and box.buttons else None)(
+            MessageBox(self, node)), timeout, what="the message box's text and buttons")
+
+    def no_message_box(self):
+        return not _message_boxes(self.accessible_app())
+
+
+_ACCESSIBILITY_RUNTIME = None
+
+
+def _private_accessibility_bus():
+    """Gives the accessibility bus of this test's D-Bus session a folder of
+    its own. Its socket otherwise goes where every session puts it (the
+    user's runtime or cache folder), and two test runs at once would take
+    each other's bus. Set once per process, before the bus is first started;
+    the folder lives as long as the process, since the bus does."""
+    global _ACCESSIBILITY_RUNTIME
+    if _ACCESSIBILITY_RUNTIME is not None:
+        return
+    import atexit
+    from gi.repository import Gio, GLib
+    folder = tempfile.mkdtemp(prefix="zelvo-e2e-a11y-")
+    atexit.register(shutil.rmtree, folder, ignore_errors=True)
+    bus = Gio.bus_get_sync(Gio.BusType.SESSION, None)
+    bus.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+                  "UpdateActivationEnvironment",
+                  GLib.Variant("(a{ss})", ({"XDG_RUNTIME_DIR": folder},)),
+                  None, Gio.DBusCallFlags.NONE, -1, None)
+    _ACCESSIBILITY_RUNTIME = folder
+
 
 def accessible_find(root, predicate):
     """Every accessible below root for which predicate(accessible) holds."""
@@ -302,12 +411,14 @@ class Recorder:
         wait_until(lambda: os.path.exists(self.path) and os.path.getsize(self.path) > 0,
                    timeout=5, what="the recorder")
         time.sleep(1.0)
+        self.clock = RecordingClock(self.path, self.RATE)
         return self
 
     def __exit__(self, *exc):
         time.sleep(0.3)
         self.process.terminate()
         self.process.wait(timeout=5)
+        self.clock.stop()
         with open(self.path, "rb") as f:
             self.samples.frombytes(f.read()[: os.path.getsize(self.path) // 2 * 2])
         return False
@@ -333,6 +444,245 @@ class Recorder:
             else:
                 merged.append(span)
         return [tuple(s) for s in merged]
+
+    def sounds(self, dbfs=SILENCE_DBFS, gap=0.05):
+        """Each sound in the recording as (start, end) in seconds from its
+        first sample, to the sample: from its first sample at or above the
+        threshold to its last one before `gap` seconds of quiet."""
+        threshold = dbfs_threshold(dbfs)
+        samples = self.samples
+        block = self.RATE // 400  # 2.5 ms
+        gap_samples = int(gap * self.RATE)
+        spans = []
+        start = end = None
+        for i in range(0, len(samples), block):
+            chunk = samples[i:i + block]
+            if max(chunk) >= threshold or -min(chunk) >= threshold:
+                loud = [j for j, v in enumerate(chunk) if abs(v) >= threshold]
+                if start is not None and i + loud[0] - end > gap_samples:
+                    spans.append((start, end))
+                    start = None
+                if start is None:
+                    start = i + loud[0]
+                end = i + loud[-1]
+        if start is not None:
+            spans.append((start, end))
+        return [(a / self.RATE, (b + 1) / self.RATE) for a, b in spans]
+
+    def to_monotonic(self, seconds):
+        """A time in the recording as a time of this process's monotonic clock."""
+        return self.clock.origin() + seconds
+
+
+class RecordingClock:
+    """Follows how a recording grows, to tell at what time of this process's
+    monotonic clock each of its samples was taken."""
+
+    def __init__(self, path, rate):
+        import threading
+        self.path, self.rate = path, rate
+        self.marks = []
+        self._stop = threading.Event()
+        self._thread = threading.Thread(target=self._run, daemon=True)
+        self._thread.start()
+
+    def _run(self):
+        last = -1
+        while not self._stop.is_set():
+            with contextlib.suppress(OSError):
+                size = os.stat(self.path).st_size
+                if size != last:
+                    self.marks.append((time.monotonic(), size // 2))
+                    last = size
+            time.sleep(0.001)
+
+    def stop(self):
+        self._stop.set()
+        self._thread.join(timeout=2)
+
+    def origin(self):
+        """The monotonic time of sample 0. A sample reaches the file no earlier
+        than it was taken, so every mark bounds the origin from above; the
+        tightest bound is a mark taken just as a chunk arrived. What is left
+        is the monitor's own latency, a few milliseconds."""
+        bounds = [t - n / self.rate for t, n in self.marks if n > 0]
+        if not bounds:
+            raise AssertionError("the recording never grew")
+        return min(bounds)
+
+
+# -- sound files --------------------------------------------------------------
+
+
+def dbfs_threshold(dbfs=SILENCE_DBFS):
+    return 32768.0 * 10.0 ** (dbfs / 20.0)
+
+
+def read_wav(path):
+    """The mono 16-bit samples of a wave file, and its rate."""
+    import wave
+    with wave.open(path, "rb") as w:
+        if w.getsampwidth() != 2:
+            raise ValueError(f"{path}: not 16-bit")
+        channels, rate = w.getnchannels(), w.getframerate()
+        data = array.array("h", w.readframes(w.getnframes()))
+    if sys.byteorder != "little":
+        data.byteswap()
+    if channels > 1:
+        data = array.array("h", (sum(data[i:i + channels]) // channels
+                                 for i in range(0, len(data), channels)))
+    return data, rate
+
+
+def sound_span(samples, dbfs=SILENCE_DBFS):
+    """(first, last) index of the samples at or above the threshold, or None."""
+    threshold = dbfs_threshold(dbfs)
+    first = next((i for i, v in enumerate(samples) if abs(v) >= threshold), None)
+    if first is None:
+        return None
+    last = next(i for i in range(len(samples) - 1, -1, -1) if abs(samples[i]) >= threshold)
+    return first, last
+
+
+# -- message boxes, read over AT-SPI ------------------------------------------
+
+def accessible_showing(node):
+    import pyatspi
+    try:
+        return node.getState().contains(pyatspi.STATE_SHOWING)
+    except Exception:
+        return False
+
+
+def accessible_centre(node):
+    """Where an accessible is on the screen: the centre of its extents."""
+    from pyatspi import Atspi
+    e = Atspi.Component.get_extents(node, Atspi.CoordType.SCREEN)
+    return e.x + e.width // 2, e.y + e.height // 2
+
+
+def _message_boxes(app):
+    found = []
+    with contextlib.suppress(Exception):
+        for child in app:
+            if child is not None and child.getRoleName() in ("alert", "dialog") \
+                    and accessible_showing(child):
+                found.append(child)
+    return found
+
+
+class MessageBox:
+    """A message box as a screen reader meets it: its title, its text and its
+    buttons (access-key marks removed); answered by a click on the button
+    where the screen shows it."""
+
+    def __init__(self, desktop, node):
+        self.desktop = desktop
+        self.node = node
+        self.title = node.name
+        labels = accessible_find(node, lambda a: a.getRoleName() == "label"
+                                 and accessible_showing(a) and a.name)
+        self.text = "\n".join(a.name for a in labels)
+        self._buttons = accessible_find(node, lambda a: a.getRoleName() == "push button"
+                                        and accessible_showing(a))
+        self.buttons = [b.name.replace("&", "") for b in self._buttons]
+
+    def answer(self, button, timeout=5):
+        nodes = [node for node, name in zip(self._buttons, self.buttons) if name == button]
+        if not nodes:
+            raise AssertionError(f"no button {button!r} in the box; it has {self.buttons}")
+        # The window manager may still be placing the box when it is first
+        # read: a click that found no button is made again where it is now.
+        for _ in range(3):
+            x, y = accessible_centre(nodes[0])
+            self.desktop.xdotool("mousemove", "--sync", str(x), str(y), "click", "1")
+            with contextlib.suppress(AssertionError):
+                wait_until(self.desktop.no_message_box, timeout / 3)
+                return
+        raise AssertionError(f"the message box did not close on {button!r}")
+
+
+# -- the memory game's toy, read from the screen ------------------------------
+
+# The pads, clockwise from the top left, meet at the toy's centre (twips).
+MEMORY_COLOURS = ("blue", "red", "yellow", "green")
+MEMORY_CENTRE = (3090, 3330)
+
+
+class MemoryToy:
+    """The memory window's four pads, seen through one small screen grab per
+    poll: a point inside each quarter ring, `reach` pixels diagonally from
+    the centre. A pad counts as lit while its point is far from the dark
+    colour it had when this was made (make it while every pad is dark)."""
+
+    # Dark and lit pads differ by well over 200 in the sum of their channels;
+    # no antialiasing or half-drawn frame comes near 90.
+    LIT_DISTANCE = 90
+
+    def __init__(self, window, reach=60):
+        self.window = window
+        self.desktop = window.desktop
+        cx, cy = window.to_screen(*MEMORY_CENTRE)
+        d = int(round(reach / 2 ** 0.5))
+        self.points = [(cx - d, cy - d), (cx + d, cy - d), (cx + d, cy + d), (cx - d, cy + d)]
+        self.origin = (cx - d, cy - d)
+        self.size = 2 * d + 1
+
+        # The window may be mapped a moment before its pads are painted.
+        def painted():
+            first = self.colours()
+            time.sleep(0.05)
+            second = self.colours()
+            return second if first == second and len(set(second)) == 4 else None
+        self.dark = wait_until(painted, timeout=5, what="the pads to be painted")
+
+    def colours(self):
+        at = self.desktop.grab(self.origin[0], self.origin[1], self.size, self.size)
+        return [at(x - self.origin[0], y - self.origin[1]) for x, y in self.points]
+
+    def lit(self):
+        return tuple(sum(abs(a - b) for a, b in zip(c, d)) > self.LIT_DISTANCE
+                     for c, d in zip(self.colours(), self.dark))
+
+    def click(self, pad):
+        """Clicks the pad; returns the monotonic time of the click."""
+        return self.desktop.fast_click(*self.points[pad])
+
+    def watch(self, flashes, timeout=10.0, interval=0.003):
+        """Follows the pads until `flashes` lights have come and gone. Returns
+        [(pad, lit_at, dark_at)] in monotonic seconds, in the order they lit.
+        A pad already lit at the first look counts as lit at that look."""
+        first_look = time.monotonic()
+        deadline = first_look + timeout
+        state = self.lit()
+        on = {pad: first_look for pad in range(4) if state[pad]}
+        done = []
+        while len(done) < flashes:
+            # A short rest between polls: polling flat out would keep both
+            # cores busy (this process and the X server) and starve the
+            # program, whose timing is what is being watched.
+            time.sleep(interval)
+            now_state = self.lit()
+            now = time.monotonic()
+            for pad in range(4):
+                if now_state[pad] and not state[pad]:
+                    on[pad] = now
+                elif state[pad] and not now_state[pad]:
+                    done.append((pad, on.pop(pad), now))
+            state = now_state
+            if now > deadline:
+                raise AssertionError(f"saw {len(done)} of {flashes} flashes in {timeout} s: {done}")
+        done.sort(key=lambda f: f[1])
+        return done
+
+    def stays_dark(self, seconds, interval=0.003):
+        """True if no pad lights for this long."""
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            if any(self.lit()):
+                return False
+            time.sleep(interval)
+        return True
 
 
 def main():
