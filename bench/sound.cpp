@@ -2,15 +2,8 @@
 // play() call to the click's first loud sample arriving on the null sink's
 // monitor. parec records the monitor into a pipe that is read here; every read
 // is stamped on CLOCK_MONOTONIC, so both ends share one clock.
-//   bench_sound MONITOR CLICKS [unbuffered]
-// "unbuffered" plays through a copy of WaveOutput's stream opened unbuffered,
-// to show what that one change would give.
+//   bench_sound MONITOR CLICKS
 #include "waveoutput.h"
-
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
-#include <QMediaDevices>
 
 #include <QCoreApplication>
 #include <QFile>
@@ -20,7 +13,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <memory>
 #include <cmath>
 #include <csignal>
 #include <cstdio>
@@ -54,48 +46,6 @@ static QByteArray clickWave()
     u32(pcm.size());
     return wave + pcm;
 }
-
-// WaveOutput's endless stream and sink, but read unbuffered: QIODevice would
-// otherwise read 16 KiB (186 ms) of it ahead for the sink.
-class UnbufferedOutput : public QIODevice
-{
-public:
-    UnbufferedOutput()
-    {
-        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
-        QAudioFormat format;
-        format.setSampleRate(WaveOutput::SampleRate);
-        format.setChannelCount(1);
-        format.setSampleFormat(QAudioFormat::Int16);
-        m_sink = std::make_unique<QAudioSink>(QMediaDevices::defaultAudioOutput(), format);
-        m_sink->setBufferSize(format.bytesForDuration(30000));
-        m_sink->start(this);
-    }
-    void play(const QByteArray &pcm)
-    {
-        m_pcm = pcm;
-        m_position = 0;
-    }
-    bool isSequential() const override { return true; }
-    qint64 bytesAvailable() const override { return std::numeric_limits<int>::max(); }
-
-protected:
-    qint64 readData(char *data, qint64 maxSize) override
-    {
-        maxSize &= ~qint64(1);
-        const qint64 copied = std::clamp<qint64>(m_pcm.size() - m_position, 0, maxSize);
-        std::memcpy(data, m_pcm.constData() + m_position, size_t(copied));
-        std::memset(data + copied, 0, size_t(maxSize - copied));
-        m_position += copied;
-        return maxSize;
-    }
-    qint64 writeData(const char *, qint64) override { return -1; }
-
-private:
-    QByteArray m_pcm;
-    qint64 m_position = 0;
-    std::unique_ptr<QAudioSink> m_sink;
-};
 
 struct Read
 {
@@ -153,14 +103,7 @@ int main(int argc, char *argv[])
         done = true;
     });
 
-    const bool unbuffered = argc > 3 && QByteArray(argv[3]) == "unbuffered";
-    std::unique_ptr<WaveOutput> output;
-    std::unique_ptr<UnbufferedOutput> copy;
-    if (unbuffered)
-        copy = std::make_unique<UnbufferedOutput>();
-    else
-        output = std::make_unique<WaveOutput>();
-    const QByteArray clickPcm = WaveOutput::decode(clickWave());
+    WaveOutput output;
     std::vector<double> calls;
     // Clicks start once the recording delivers (parec wakes the monitor) and
     // the output has had time to settle; they are 1 s apart, shifted a little
@@ -168,15 +111,10 @@ int main(int argc, char *argv[])
     auto schedule = [&] {
         for (int i = 0; i < clicks; ++i) {
             QTimer::singleShot(1500 + i * 1000 + (i * 37) % 100, Qt::PreciseTimer, &app, [&] {
-                if (copy) {
-                    calls.push_back(nowMs());
-                    copy->play(clickPcm);
-                    return;
-                }
-                output->close();
-                output->open(clickFile);
+                output.close();
+                output.open(clickFile);
                 calls.push_back(nowMs());
-                output->play();
+                output.play();
             });
         }
         QTimer::singleShot(1500 + clicks * 1000 + 800, Qt::PreciseTimer, &app,
