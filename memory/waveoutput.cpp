@@ -7,12 +7,15 @@
 #include <QHash>
 #include <QIODevice>
 #include <QMediaDevices>
+#include <QMutex>
+#include <QThread>
 #include <QtEndian>
 
 #include <cstring>
 
 // An endless stream: the sound being played, then silence. Keeping the stream
-// running means a new sound only waits for the samples already queued.
+// running means a new sound only waits for the samples already queued. The
+// sound thread reads it while the window's thread starts and stops sounds.
 class PcmStream : public QIODevice
 {
 public:
@@ -22,11 +25,13 @@ public:
 
     void start(const QByteArray &pcm)
     {
+        QMutexLocker locker(&m_lock);
         m_pcm = pcm;
         m_position = 0;
     }
     void stop()
     {
+        QMutexLocker locker(&m_lock);
         m_pcm.clear();
         m_position = 0;
     }
@@ -38,6 +43,7 @@ protected:
     qint64 readData(char *data, qint64 maxSize) override
     {
         maxSize &= ~qint64(1); // whole samples only
+        QMutexLocker locker(&m_lock);
         const qint64 left = m_pcm.size() - m_position;
         const qint64 copied = std::clamp<qint64>(left, 0, maxSize);
         std::memcpy(data, m_pcm.constData() + m_position, size_t(copied));
@@ -48,6 +54,7 @@ protected:
     qint64 writeData(const char *, qint64) override { return -1; }
 
 private:
+    QMutex m_lock;
     QByteArray m_pcm;
     qint64 m_position = 0;
 };
@@ -64,18 +71,41 @@ WaveOutput::WaveOutput()
     if (!device.isFormatSupported(format))
         return;
 
-    m_stream = std::make_unique<PcmStream>();
-    m_sink = std::make_unique<QAudioSink>(device, format);
-    // About 30 ms queued ahead: short enough to feel instant, long enough not
-    // to run dry on a busy machine.
-    m_sink->setBufferSize(format.bytesForDuration(30000));
-    m_sink->start(m_stream.get());
+    // The sink is fed from a thread of its own: fed from the window's thread
+    // it ran dry whenever the window was busy for longer than the buffer, and
+    // a sound then came out with a gap.
+    m_thread = std::make_unique<QThread>();
+    m_thread->setObjectName(QStringLiteral("zelvo sound"));
+    m_thread->start();
+    m_context = std::make_unique<QObject>();
+    m_context->moveToThread(m_thread.get());
+    QMetaObject::invokeMethod(
+        m_context.get(),
+        [this, device, format] {
+            m_stream = std::make_unique<PcmStream>();
+            m_sink = std::make_unique<QAudioSink>(device, format);
+            // About 30 ms queued ahead: short enough to feel instant.
+            m_sink->setBufferSize(format.bytesForDuration(30000));
+            m_sink->start(m_stream.get());
+        },
+        Qt::BlockingQueuedConnection);
 }
 
 WaveOutput::~WaveOutput()
 {
-    if (m_sink)
-        m_sink->stop();
+    if (!m_thread)
+        return;
+    // The sink and its stream belong to the sound thread: they go with it.
+    QMetaObject::invokeMethod(
+        m_context.get(),
+        [this] {
+            m_sink->stop();
+            m_sink.reset();
+            m_stream.reset();
+        },
+        Qt::BlockingQueuedConnection);
+    m_thread->quit();
+    m_thread->wait();
 }
 
 void WaveOutput::preload(const QStringList &fileNames)

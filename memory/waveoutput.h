@@ -3,9 +3,11 @@
 #include "sounddevice.h"
 
 #include <QByteArray>
+#include <QObject>
 #include <memory>
 
 class QAudioSink;
+class QThread;
 class PcmStream;
 
 // Plays wave files through the default audio output. Files are decoded once
@@ -33,6 +35,8 @@ private:
     static const QByteArray &load(const QString &fileName);
 
     QByteArray m_open;
+    std::unique_ptr<QThread> m_thread;
+    std::unique_ptr<QObject> m_context; // lives on m_thread
     std::unique_ptr<PcmStream> m_stream;
     std::unique_ptr<QAudioSink> m_sink;
 };
