@@ -245,20 +245,49 @@ const QString ForcaSair = QStringLiteral("Você deseja finalizar o programa Jogo
 const QString MemoryErrou = QStringLiteral("Infelizmente você errou! Tente novamente");
 const QString MemorySair = QStringLiteral("Você deseja sair do jogo Memory?");
 
+// What both monkeys share: the seeded choices, the trail of recent events,
+// the message boxes they answer, and the first failure with its story.
+class Monkey
+{
+public:
+    QString failure;
+    int fired = 0, windows = 0;
+    Digest digest;
+
+protected:
+    Monkey(quint64 seed, quint64 stream, const QString &game) : rng(seed, stream), m_game(game) {}
+
+    void fail(const QString &what)
+    {
+        if (!failure.isEmpty())
+            return;
+        failure = QStringLiteral("%1, event %2 (window %3): %4\n%5\nlast events:\n%6")
+                      .arg(m_game)
+                      .arg(fired)
+                      .arg(windows)
+                      .arg(what, replayHint(), trail.text());
+    }
+
+    Rng rng;
+    Trail trail;
+    MsgBoxAnswers answers;
+
+private:
+    QString m_game;
+};
+
 } // namespace
 
 // ---- The hangman monkey -------------------------------------------------------
 // Named as the window's own test class, whose friend it is, to read its state.
 
-class HangmanTest
+class HangmanTest : public Monkey
 {
 public:
     explicit HangmanTest(quint64 seed);
     void run(int events);
 
-    QString failure;
-    int fired = 0, windows = 0, games = 0, wins = 0, losses = 0, exits = 0, editedGames = 0;
-    Digest digest;
+    int games = 0, wins = 0, losses = 0, exits = 0, editedGames = 0;
 
 private:
     using Event = void (HangmanTest::*)();
@@ -267,7 +296,6 @@ private:
     void afterEvent();
     void checkBoard();
     void asked(const MsgBox::Question &question);
-    void fail(const QString &what);
 
     void clickControl();
     void clickLetter();
@@ -281,9 +309,6 @@ private:
     QWidget *click(const QString &what, QPoint at);
     Key anyKey();
 
-    Rng rng;
-    Trail trail;
-    MsgBoxAnswers answers;
     QPointer<frmForca> w;
     QList<QWidget *> controls;
     QList<QAction *> menu;
@@ -299,19 +324,9 @@ private:
     std::array<QString, 8> seenAt; // every letter that stood at each place since the start
 };
 
-HangmanTest::HangmanTest(quint64 seed) : rng(seed, 1)
+HangmanTest::HangmanTest(quint64 seed) : Monkey(seed, 1, QStringLiteral("hangman"))
 {
     answers.whileOpen([this](const MsgBox::Question &question) { asked(question); });
-}
-
-void HangmanTest::fail(const QString &what)
-{
-    if (!failure.isEmpty())
-        return;
-    failure = QStringLiteral("hangman, event %1 (window %2): %3\n%4\nlast events:\n%5")
-                  .arg(fired)
-                  .arg(windows)
-                  .arg(what, replayHint(), trail.text());
 }
 
 void HangmanTest::openWindow()
@@ -705,7 +720,7 @@ void HangmanTest::checkBoard()
 
 // ---- The memory monkey -------------------------------------------------------
 
-class MemoryTest
+class MemoryTest : public Monkey
 {
 public:
     explicit MemoryTest(quint64 seed);
@@ -716,10 +731,8 @@ public:
 
     bool longestRepeated = false;
 
-    QString failure;
-    int fired = 0, windows = 0, games = 0, losses = 0, exits = 0, ticks = 0, padEvents = 0;
+    int games = 0, losses = 0, exits = 0, ticks = 0, padEvents = 0;
     int deepest = 0;
-    Digest digest;
 
 private:
     using Event = void (MemoryTest::*)();
@@ -739,7 +752,6 @@ private:
     void afterEvent(const State &before);
     void checkGame(const State &before);
     void asked(const MsgBox::Question &question);
-    void fail(const QString &what);
     int padOf(QWidget *widget) const;
 
     void tick();
@@ -754,9 +766,6 @@ private:
     QWidget *click(const QString &what, QPoint at);
     Key anyKey();
 
-    Rng rng;
-    Trail trail;
-    MsgBoxAnswers answers;
     QStringList sounds;
     QPointer<frmMemory> w;
     QList<QWidget *> controls;
@@ -767,19 +776,9 @@ private:
     int sinceWin = 0;
 };
 
-MemoryTest::MemoryTest(quint64 seed) : rng(seed, 2)
+MemoryTest::MemoryTest(quint64 seed) : Monkey(seed, 2, QStringLiteral("memory"))
 {
     answers.whileOpen([this](const MsgBox::Question &question) { asked(question); });
-}
-
-void MemoryTest::fail(const QString &what)
-{
-    if (!failure.isEmpty())
-        return;
-    failure = QStringLiteral("memory, event %1 (window %2): %3\n%4\nlast events:\n%5")
-                  .arg(fired)
-                  .arg(windows)
-                  .arg(what, replayHint(), trail.text());
 }
 
 MemoryTest::State MemoryTest::state() const
