@@ -68,25 +68,25 @@ frmMemory::frmMemory(std::unique_ptr<SoundDevice> sons, QWidget *parent)
     Label1->adjustSize();
     Twips::place(Label1, 480, 120);
 
+    // A pad is two pictures in one place, its dark one over its lit one. Only
+    // one of them shows at a time, so each carries the pad's state in its own
+    // accessible description.
+    const auto padPicture = [this](const QString &name, int i, const QString &state) {
+        auto *picture =
+            new Image(QStringLiteral(":/pictures/memory-%1%2.svg").arg(name.toLower()).arg(i),
+                      Image::Fit::Natural, client());
+        picture->setObjectName(QStringLiteral("img%1%2").arg(name).arg(i));
+        picture->setAccessibleName(CorTecla[i]);
+        picture->setAccessibleDescription(state);
+        Twips::place(picture, Tecla[i][0], Tecla[i][1]);
+        return picture;
+    };
+    for (int i = 0; i < 4; ++i)
+        imgClara[i] = padPicture(QStringLiteral("Clara"), i, QStringLiteral("acesa"));
     for (int i = 0; i < 4; ++i) {
-        imgClara[i] = new Image(QStringLiteral(":/pictures/memory-clara%1.svg").arg(i),
-                                Image::Fit::Natural, client());
-        imgClara[i]->setObjectName(QStringLiteral("imgClara%1").arg(i));
-        // Only one of a pad's two pictures shows at a time, so each carries
-        // the pad's state in its own name.
-        imgClara[i]->setAccessibleName(CorTecla[i]);
-        imgClara[i]->setAccessibleDescription(QStringLiteral("acesa"));
-        Twips::place(imgClara[i], Tecla[i][0], Tecla[i][1]);
-    }
-    for (int i = 0; i < 4; ++i) {
-        imgEscura[i] = new Image(QStringLiteral(":/pictures/memory-escura%1.svg").arg(i),
-                                 Image::Fit::Natural, client());
-        imgEscura[i]->setObjectName(QStringLiteral("imgEscura%1").arg(i));
-        imgEscura[i]->setAccessibleName(CorTecla[i]);
-        imgEscura[i]->setAccessibleDescription(QStringLiteral("apagada"));
+        imgEscura[i] = padPicture(QStringLiteral("Escura"), i, QStringLiteral("apagada"));
         imgEscura[i]->setToolTip(
             QStringLiteral("%1: clique ou tecle %2").arg(CorTecla[i]).arg(i + 1));
-        Twips::place(imgEscura[i], Tecla[i][0], Tecla[i][1]);
         connect(imgEscura[i], &Image::clicked, this, [this, i] { imgEscura_Click(i); });
     }
 
