@@ -5,6 +5,7 @@
 #include "image.h"
 #include "mmcontrol.h"
 #include "msgbox.h"
+#include "settings.h"
 #include "sounddevice.h"
 #include "system.h"
 #include "timer.h"
@@ -13,6 +14,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPushButton>
 
 namespace {
@@ -35,6 +38,70 @@ const std::array<QString, 4> CorTecla = {
 // Pads clockwise from the top left, in twips.
 constexpr std::array<std::array<int, 2>, 4> Tecla = {
     {{840, 1080}, {3090, 1080}, {3090, 3330}, {840, 3330}}};
+
+const QString ChaveRecorde = QStringLiteral("Memory/Recorde");
+const QString ChaveSom = QStringLiteral("Memory/Som");
+const QString ChaveNumeros = QStringLiteral("Memory/Numeros");
+
+// The settings file is the user's to edit: a record that is not a whole number
+// from 1 to the longest sequence reads as none, an option that is neither
+// "true" nor "false" as its default.
+int recordeGuardado()
+{
+    bool ok = false;
+    const int recorde = Settings::open()->value(ChaveRecorde).toString().toInt(&ok);
+    return ok && recorde >= 1 && recorde <= frmMemory::MaiorSequencia ? recorde : 0;
+}
+
+bool opcaoGuardada(const QString &chave, bool padrao)
+{
+    const QString valor = Settings::open()->value(chave).toString().trimmed().toLower();
+    if (valor == QLatin1String("true"))
+        return true;
+    if (valor == QLatin1String("false"))
+        return false;
+    return padrao;
+}
+
+// Reaches the disk before it returns, so a program killed or a machine switched
+// off right afterwards keeps it. False when the file could not be written.
+bool guarda(const QString &chave, const QVariant &valor)
+{
+    const auto settings = Settings::open();
+    settings->setValue(chave, valor);
+    settings->sync();
+    if (settings->status() == QSettings::NoError)
+        return true;
+    qWarning("Memory: %s could not be written to %s", qPrintable(chave),
+             qPrintable(settings->fileName()));
+    return false;
+}
+
+// A pad's key number, drawn as a white figure outlined in black: it reads on
+// the dark and on the lit shade of every colour, and being drawn at paint time
+// it stays sharp at any scale. Clicks pass through to the pad beneath.
+class NumeroTecla : public QLabel
+{
+public:
+    NumeroTecla(int numero, QWidget *pad) : QLabel(QString::number(numero), pad)
+    {
+        setObjectName(QStringLiteral("lblNumero%1").arg(numero));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFont(Fonts::design(QStringLiteral("Arial Black"), 20));
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainterPath figura;
+        const QRectF caixa = QFontMetricsF(font()).tightBoundingRect(text());
+        figura.addText(QRectF(rect()).center() - caixa.center(), font(), text());
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.strokePath(figura, QPen(Qt::black, 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.fillPath(figura, Qt::white);
+    }
+};
 
 } // namespace
 
@@ -90,6 +157,39 @@ frmMemory::frmMemory(std::unique_ptr<SoundDevice> sons, QWidget *parent)
         connect(imgEscura[i], &Image::clicked, this, [this, i] { imgEscura_Click(i); });
     }
 
+    // Each picture of a pad carries its number, so the number shows and hides
+    // with the picture, on the middle of the coloured ring.
+    for (int i = 0; i < 4; ++i) {
+        const int left = (i == 0 || i == 3) ? 900 : 750;
+        const int top = i < 2 ? 900 : 750;
+        lblNumeroClara[i] = new NumeroTecla(i + 1, imgClara[i]);
+        lblNumeroEscura[i] = new NumeroTecla(i + 1, imgEscura[i]);
+        for (QLabel *numero : {lblNumeroClara[i], lblNumeroEscura[i]})
+            Twips::place(numero, left, top, 600, 600);
+    }
+
+    // The score sits under the toy, where the hidden sound control is: the
+    // widest white space, and the eye drops to it from the pads.
+    const QFont fontePontos = Fonts::design(QStringLiteral("Times New Roman"), 15.75, true);
+    lblSequencia = new QLabel(client());
+    lblSequencia->setObjectName(QStringLiteral("lblSequencia"));
+    lblSequencia->setFont(fontePontos);
+    Controls::setColour(lblSequencia, QPalette::WindowText, QColor(255, 0, 0));
+    Twips::place(lblSequencia, 840, 5760, 2250, 495);
+    lblSequencia->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    lblSequencia->hide();
+
+    lblRecorde = new QLabel(client());
+    lblRecorde->setObjectName(QStringLiteral("lblRecorde"));
+    lblRecorde->setFont(fontePontos);
+    Controls::setColour(lblRecorde, QPalette::WindowText, QColor(255, 0, 0));
+    Controls::setColour(lblRecorde, QPalette::Window, amarelo);
+    Twips::place(lblRecorde, 3090, 5760, 2250, 495);
+    lblRecorde->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblRecorde->setContentsMargins(6, 0, 6, 0);
+    Recorde = recordeGuardado();
+    MostraRecorde();
+
     cmdInicio = Controls::commandButton(QStringLiteral("&Inicio"), amarelo, fonteBotao, client());
     cmdInicio->setObjectName(QStringLiteral("cmdInicio"));
     Twips::place(cmdInicio, 5040, 1080, 1215, 495);
@@ -106,6 +206,9 @@ frmMemory::frmMemory(std::unique_ptr<SoundDevice> sons, QWidget *parent)
     tmrPisca = new Timer(150, false, this);
     tmrPisca->setObjectName(QStringLiteral("tmrPisca"));
     connect(tmrPisca, &Timer::tick, this, &frmMemory::tmrPisca_Timer);
+    tmrRecorde = new Timer(2000, false, this);
+    tmrRecorde->setObjectName(QStringLiteral("tmrRecorde"));
+    connect(tmrRecorde, &Timer::tick, this, &frmMemory::tmrRecorde_Timer);
 
     mmcSons = new MMControl(std::move(sons), client());
     mmcSons->setObjectName(QStringLiteral("mmcSons"));
@@ -118,6 +221,22 @@ frmMemory::frmMemory(std::unique_ptr<SoundDevice> sons, QWidget *parent)
         mnujogo->addAction(QStringLiteral("&Inicio"), this, &frmMemory::mnuinicio_Click);
     mnuinicio->setObjectName(QStringLiteral("mnuinicio"));
     mnuinicio->setShortcut(QKeySequence(Qt::Key_F2));
+    mnujogo->addSeparator()->setObjectName(QStringLiteral("mnutracoOpcoes"));
+    // F3, beside Inicio's F2: no other key of this window uses it.
+    mnuSom = mnujogo->addAction(QStringLiteral("&Som"), this, &frmMemory::mnuSom_Click);
+    mnuSom->setObjectName(QStringLiteral("mnuSom"));
+    mnuSom->setShortcut(QKeySequence(Qt::Key_F3));
+    mnuSom->setCheckable(true);
+    mnuSom->setChecked(opcaoGuardada(ChaveSom, true));
+    mnuNumeros = mnujogo->addAction(QStringLiteral("&Números nas teclas"), this,
+                                    &frmMemory::mnuNumeros_Click);
+    mnuNumeros->setObjectName(QStringLiteral("mnuNumeros"));
+    mnuNumeros->setCheckable(true);
+    mnuNumeros->setChecked(opcaoGuardada(ChaveNumeros, false));
+    for (int i = 0; i < 4; ++i) {
+        lblNumeroClara[i]->setVisible(mnuNumeros->isChecked());
+        lblNumeroEscura[i]->setVisible(mnuNumeros->isChecked());
+    }
     mnujogo->addSeparator()->setObjectName(QStringLiteral("mnutraco"));
     QAction *mnusair = mnujogo->addAction(QStringLiteral("Sai&r"), this, &frmMemory::mnusair_Click);
     mnusair->setObjectName(QStringLiteral("mnusair"));
@@ -163,6 +282,8 @@ void frmMemory::SorteiaTecla()
     Sequencia.resize(Nivel + 1);
     Sequencia[Nivel] = std::int16_t(System::randomIndex(4));
     tmrSort->setEnabled(true);
+    lblSequencia->setText(QStringLiteral("Sequência: %1").arg(Sequencia.size()));
+    lblSequencia->show();
 }
 
 void frmMemory::tmrSort_Timer()
@@ -213,6 +334,9 @@ void frmMemory::ApagaTecla(int pad)
 
 void frmMemory::TocaSom(const QString &name)
 {
+    // With the sound off the control is not even asked to open the file.
+    if (!mnuSom->isChecked())
+        return;
     mmcSons->setCommand(QStringLiteral("close"));
     mmcSons->setFileName(DirSons() + name);
     mmcSons->setCommand(QStringLiteral("open"));
@@ -230,6 +354,8 @@ void frmMemory::imgEscura_Click(int Index)
     if (Sequencia[PassoJogador] != Index) {
         TocaSom(SomErro);
         imgEscura[Index]->setVisible(true);
+        // Every sequence before this one was repeated whole.
+        RegistraPontos(Nivel);
         MsgBox::show(QStringLiteral("Infelizmente você errou! Tente novamente"), MsgBox::OKOnly);
         VezJogador = false;
         Nivel = 0;
@@ -247,6 +373,7 @@ void frmMemory::imgEscura_Click(int Index)
     if (Nivel + 1 >= MaiorSequencia) {
         // The whole longest sequence repeated: the game is won, not wrapped.
         Nivel = 0;
+        RegistraPontos(MaiorSequencia);
         MsgBox::show(QStringLiteral("Parabéns! Você repetiu a sequência inteira de %1 teclas!")
                          .arg(MaiorSequencia),
                      MsgBox::OKOnly);
@@ -254,6 +381,53 @@ void frmMemory::imgEscura_Click(int Index)
     }
     ++Nivel;
     SorteiaTecla();
+}
+
+// A game's score is the number of sequences it repeated whole. One above the
+// best so far is a record: stored at once, then shown in yellow for a moment
+// and told to screen readers. The message that ends the game stays as it is.
+void frmMemory::RegistraPontos(int pontos)
+{
+    // Another Zelvo may have stored a better one meanwhile: it is kept.
+    Recorde = std::max(Recorde, recordeGuardado());
+    if (pontos <= Recorde) {
+        MostraRecorde();
+        return;
+    }
+    Recorde = pontos;
+    guarda(ChaveRecorde, Recorde);
+    MostraRecorde();
+    lblRecorde->setAutoFillBackground(true);
+    // A label's name changes are what AT-SPI passes on to screen readers.
+    lblRecorde->setAccessibleName(QStringLiteral("Novo recorde: %1").arg(Recorde));
+    tmrRecorde->setEnabled(true);
+}
+
+void frmMemory::MostraRecorde()
+{
+    lblRecorde->setText(Recorde > 0 ? QStringLiteral("Recorde: %1").arg(Recorde)
+                                    : QStringLiteral("Recorde: –"));
+}
+
+void frmMemory::tmrRecorde_Timer()
+{
+    tmrRecorde->setEnabled(false);
+    lblRecorde->setAutoFillBackground(false);
+    lblRecorde->setAccessibleName(QString());
+}
+
+void frmMemory::mnuSom_Click()
+{
+    guarda(ChaveSom, mnuSom->isChecked());
+}
+
+void frmMemory::mnuNumeros_Click()
+{
+    for (int i = 0; i < 4; ++i) {
+        lblNumeroClara[i]->setVisible(mnuNumeros->isChecked());
+        lblNumeroEscura[i]->setVisible(mnuNumeros->isChecked());
+    }
+    guarda(ChaveNumeros, mnuNumeros->isChecked());
 }
 
 // Keys 1 to 4 play the pads clockwise from the top left, with a click's rules:

@@ -10,6 +10,8 @@
 
 class Image;
 class MMControl;
+class QAction;
+class QLabel;
 class QPushButton;
 class Timer;
 
@@ -48,13 +50,27 @@ private:
     void TocaSom(const QString &name);
     void TerminaPisca();
 
+    // Beside the game: its score and record, and the player's options.
+    void mnuSom_Click();
+    void mnuNumeros_Click();
+    void tmrRecorde_Timer();
+    void RegistraPontos(int pontos);
+    void MostraRecorde();
+
     MMControl *mmcSons;
     Timer *tmrPisca;
     Timer *tmrSort;
+    Timer *tmrRecorde;
     QPushButton *cmdSair;
     QPushButton *cmdInicio;
+    QLabel *lblSequencia;
+    QLabel *lblRecorde;
+    std::array<QLabel *, 4> lblNumeroEscura;
+    std::array<QLabel *, 4> lblNumeroClara;
     std::array<Image *, 4> imgEscura;
     std::array<Image *, 4> imgClara;
+    QAction *mnuSom;
+    QAction *mnuNumeros;
 
     QList<std::int16_t> Sequencia;
     std::uint8_t Nivel = 0;
@@ -62,6 +78,9 @@ private:
     std::uint8_t TeclaClicada = 0;
     bool VezJogador = false;
     std::uint8_t PassoJogador = 0;
+    // The most sequences one game repeated whole, 0 while there is none. It
+    // lives here too, so a record the settings file refuses is kept this run.
+    int Recorde = 0;
 
     friend class MemoryTest;
 };

@@ -151,7 +151,9 @@ class Desktop(contextlib.AbstractContextManager):
     def _set_up(self):
         runtime = os.path.join(self.tmp, "runtime")
         os.makedirs(runtime, mode=0o700)
-        self.env.update(XDG_RUNTIME_DIR=runtime, HOME=self.tmp, LANG="C.UTF-8")
+        # Settings go to a folder of the test's own, never the user's.
+        self.env.update(XDG_RUNTIME_DIR=runtime, HOME=self.tmp, LANG="C.UTF-8",
+                        XDG_CONFIG_HOME=os.path.join(self.tmp, "config"))
         self.env.pop("QT_QPA_PLATFORM", None)
         read, write = os.pipe()
         self.spawn(["Xvfb", "-displayfd", str(write), "-screen", "0",
