@@ -4,6 +4,7 @@
 #include "frmMemory.h"
 #include "image.h"
 #include "mmcontrol.h"
+#include "settings.h"
 #include "system.h"
 #include "testsupport.h"
 #include "timer.h"
@@ -15,6 +16,8 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
@@ -87,6 +90,14 @@ private slots:
     void missingSoundsKeepTheGameAndItsTiming();
     void numberKeysPlayThePadsByTheSameRules();
     void padsAreNamedByColourAndState();
+    void scoreCountsTheSequencesRepeatedWhole_data();
+    void scoreCountsTheSequencesRepeatedWhole();
+    void recordIsStoredWhenMadeAndReadByANewWindow();
+    void garbledSettingsReadAsTheirDefaults_data();
+    void garbledSettingsReadAsTheirDefaults();
+    void unwritableSettingsKeepTheGameAndTheRecord();
+    void soundSwitchSilencesTheControlAndKeepsTheBeat();
+    void numbersOnThePadsAreDrawnAndRemembered();
 
 private:
     // Steps virtual time to the next tick of whichever timer runs and fires it.
@@ -100,7 +111,14 @@ private:
     QList<int> litPads() const;
     void drawPads(QList<int> pads);
     QStringList timelineSince(int start) const;
+    // Repeats `rounds` sequences, then fails the next one; the record's box
+    // sees `whileBoxOpen` run.
+    void playGame(int rounds, std::function<void()> whileBoxOpen = {});
+    void reopen();
+    QString stored(const QString &key) const;
 
+    QTemporaryDir settingsDir;
+    QString settingsFile;
     QPointer<frmMemory> window;
     QStringList sounds;
     int now = 0; // virtual milliseconds
@@ -112,6 +130,11 @@ private:
 
 void MemoryTest::init()
 {
+    // Every test starts from no settings file, and never touches the user's.
+    settingsFile =
+        settingsDir.filePath(QStringLiteral("%1.conf").arg(QTest::currentTestFunction()));
+    QFile::remove(settingsFile);
+    Settings::setFileForTesting(settingsFile);
     sounds.clear();
     timeline.clear();
     now = 0;
@@ -128,6 +151,46 @@ void MemoryTest::cleanup()
 {
     delete window;
     System::setRandomSource({});
+    Settings::setFileForTesting({});
+}
+
+void MemoryTest::reopen()
+{
+    delete window;
+    window = new frmMemory(std::make_unique<SoundRecorder>(&sounds));
+    window->Form_Load();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    piscaDue = sortDue = -1;
+}
+
+QString MemoryTest::stored(const QString &key) const
+{
+    return QSettings(settingsFile, QSettings::IniFormat).value(key).toString();
+}
+
+void MemoryTest::playGame(int rounds, std::function<void()> whileBoxOpen)
+{
+    QList<int> pads;
+    for (int i = 0; i <= rounds; ++i)
+        pads << i % 4;
+    drawPads(pads);
+    start();
+    for (int round = 0; round < rounds; ++round) {
+        playUntilPlayersTurn();
+        for (int i = 0; i <= round; ++i) {
+            clickPad(pads[i]);
+            step();
+        }
+    }
+    playUntilPlayersTurn();
+    QCOMPARE(window->lblSequencia->text(), QStringLiteral("Sequência: %1").arg(rounds + 1));
+    MsgBoxAnswers answers;
+    if (whileBoxOpen)
+        answers.whileOpen([&](const MsgBox::Question &) { whileBoxOpen(); });
+    clickPad((pads[0] + 1) % 4);
+    QCOMPARE(answers.asked.size(), 1);
+    QCOMPARE(answers.asked[0].prompt, QStringLiteral("Infelizmente você errou! Tente novamente"));
 }
 
 // The timeline with its times counted from `start`.
@@ -256,13 +319,26 @@ void MemoryTest::layoutMatchesTheDesign()
     QCOMPARE(window->tmrSort->interval(), 500);
     QCOMPARE(window->tmrPisca->interval(), 150);
 
+    // The design's items, with the options between Inicio and the separator
+    // above Sair.
     const QList<QAction *> items = window->menuBar()->actions().at(0)->menu()->actions();
     QCOMPARE(window->menuBar()->actions().at(0)->text(), QStringLiteral("&Jogo"));
-    QCOMPARE(items.size(), 3);
+    QCOMPARE(items.size(), 6);
     QCOMPARE(items[0]->text(), QStringLiteral("&Inicio"));
     QCOMPARE(items[0]->shortcut(), QKeySequence(Qt::Key_F2));
     QVERIFY(items[1]->isSeparator());
-    QCOMPARE(items[2]->text(), QStringLiteral("Sai&r"));
+    QCOMPARE(items[2]->text(), QStringLiteral("&Som"));
+    QCOMPARE(items[2]->shortcut(), QKeySequence(Qt::Key_F3));
+    QCOMPARE(items[3]->text(), QStringLiteral("&Números nas teclas"));
+    QVERIFY(items[4]->isSeparator());
+    QCOMPARE(items[5]->text(), QStringLiteral("Sai&r"));
+
+    // The score sits under the toy, clear of the pads and the buttons.
+    QCOMPARE(window->lblSequencia->geometry(), QRect(56, 384, 150, 33));
+    QCOMPARE(window->lblRecorde->geometry(), QRect(206, 384, 150, 33));
+    QVERIFY(window->lblSequencia->isHidden());
+    QCOMPARE(window->lblRecorde->text(), QStringLiteral("Recorde: –"));
+    QVERIFY(!window->lblRecorde->autoFillBackground());
 }
 
 void MemoryTest::nothingHappensBeforeAGame()
@@ -698,6 +774,215 @@ void MemoryTest::padsAreNamedByColourAndState()
     QVERIFY(heard(window->imgClara[1]));
     QVERIFY(!heard(window->imgEscura[1]));
     QVERIFY(!heard(window->imgClara[0]));
+}
+
+void MemoryTest::scoreCountsTheSequencesRepeatedWhole_data()
+{
+    QTest::addColumn<int>("rounds");
+    QTest::addColumn<QString>("record");
+    QTest::newRow("lost at the first pad") << 0 << QStringLiteral("Recorde: –");
+    QTest::newRow("lost on the 3-pad sequence") << 2 << QStringLiteral("Recorde: 2");
+    QTest::newRow("lost on the 6-pad sequence") << 5 << QStringLiteral("Recorde: 5");
+    QTest::newRow("the longest sequence won") << -1 << QStringLiteral("Recorde: 255");
+}
+
+void MemoryTest::scoreCountsTheSequencesRepeatedWhole()
+{
+    QFETCH(int, rounds);
+    QFETCH(QString, record);
+    if (rounds >= 0) {
+        playGame(rounds);
+    } else {
+        drawPads({0});
+        start();
+        QCOMPARE(window->lblSequencia->text(), QStringLiteral("Sequência: 1"));
+        QVERIFY(window->lblSequencia->isVisible());
+        playUntilPlayersTurn();
+        window->Sequencia = QList<std::int16_t>(frmMemory::MaiorSequencia, 0);
+        window->Nivel = frmMemory::MaiorSequencia - 1;
+        window->PassoJogador = frmMemory::MaiorSequencia - 1;
+        MsgBoxAnswers answers;
+        clickPad(0);
+        QVERIFY(answers.asked[0].prompt.startsWith(QStringLiteral("Parabéns!")));
+    }
+    QCOMPARE(window->lblRecorde->text(), record);
+    QCOMPARE(stored(QStringLiteral("Memory/Recorde")), rounds == 0 ? QString() : record.mid(9));
+}
+
+void MemoryTest::recordIsStoredWhenMadeAndReadByANewWindow()
+{
+    const auto heard = [this] {
+        return QAccessible::queryAccessibleInterface(window->lblRecorde)->text(QAccessible::Name);
+    };
+    // On disk, shown, highlighted and told while the game's own box is still
+    // open: a program killed then keeps it.
+    QString onDisk;
+    QString shown, told;
+    bool highlighted = false;
+    playGame(3, [&] {
+        onDisk = stored(QStringLiteral("Memory/Recorde"));
+        shown = window->lblRecorde->text();
+        told = heard();
+        highlighted = window->lblRecorde->autoFillBackground();
+    });
+    QCOMPARE(onDisk, QStringLiteral("3"));
+    QCOMPARE(shown, QStringLiteral("Recorde: 3"));
+    QCOMPARE(told, QStringLiteral("Novo recorde: 3"));
+    QVERIFY(highlighted);
+    QVERIFY(window->tmrRecorde->isEnabled());
+    window->tmrRecorde->fire();
+    QVERIFY(!window->lblRecorde->autoFillBackground());
+    QCOMPARE(heard(), QStringLiteral("Recorde: 3"));
+
+    // A worse game changes nothing, and nor does a better record another
+    // Zelvo stored meanwhile get lowered.
+    playGame(1);
+    QVERIFY(!window->lblRecorde->autoFillBackground());
+    QSettings(settingsFile, QSettings::IniFormat).setValue(QStringLiteral("Memory/Recorde"), 7);
+    playGame(4);
+    QCOMPARE(window->lblRecorde->text(), QStringLiteral("Recorde: 7"));
+    QCOMPARE(stored(QStringLiteral("Memory/Recorde")), QStringLiteral("7"));
+    QVERIFY(!window->lblRecorde->autoFillBackground());
+
+    reopen();
+    QCOMPARE(window->lblRecorde->text(), QStringLiteral("Recorde: 7"));
+    QVERIFY(window->lblSequencia->isHidden());
+}
+
+void MemoryTest::garbledSettingsReadAsTheirDefaults_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<bool>("som");
+    QTest::addColumn<bool>("numeros");
+    QTest::newRow("record as text") << QByteArray("Recorde=doze") << true << false;
+    QTest::newRow("negative record") << QByteArray("Recorde=-4") << true << false;
+    QTest::newRow("record above 255") << QByteArray("Recorde=256") << true << false;
+    QTest::newRow("record of 0") << QByteArray("Recorde=0") << true << false;
+    QTest::newRow("fractional record") << QByteArray("Recorde=2.5") << true << false;
+    QTest::newRow("record as a list") << QByteArray("Recorde=3, 4") << true << false;
+    QTest::newRow("sound as a word") << QByteArray("Som=talvez") << true << false;
+    QTest::newRow("sound off") << QByteArray("Som=false") << false << false;
+    QTest::newRow("numbers as a number") << QByteArray("Numeros=1") << true << false;
+    QTest::newRow("numbers on") << QByteArray("Numeros=true") << true << true;
+}
+
+void MemoryTest::garbledSettingsReadAsTheirDefaults()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(bool, som);
+    QFETCH(bool, numeros);
+    QFile file(settingsFile);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[Memory]\n" + line + "\n");
+    file.close();
+    reopen();
+    QCOMPARE(window->lblRecorde->text(), QStringLiteral("Recorde: –"));
+    QCOMPARE(window->mnuSom->isChecked(), som);
+    QCOMPARE(window->mnuNumeros->isChecked(), numeros);
+    // A game over it stores a good record.
+    playGame(1);
+    QCOMPARE(stored(QStringLiteral("Memory/Recorde")), QStringLiteral("1"));
+}
+
+void MemoryTest::unwritableSettingsKeepTheGameAndTheRecord()
+{
+    // A folder that cannot be made, whoever runs the test: its parent is a file.
+    QFile blocker(settingsDir.filePath(QStringLiteral("a-file")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    Settings::setFileForTesting(blocker.fileName() + QStringLiteral("/Zelvo.conf"));
+    reopen();
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Memory/Recorde could not be written"));
+    playGame(2);
+    QCOMPARE(window->lblRecorde->text(), QStringLiteral("Recorde: 2"));
+    QVERIFY(window->lblRecorde->autoFillBackground());
+    // The next games play on, and a worse one keeps this run's record.
+    playGame(1);
+    QCOMPARE(window->lblRecorde->text(), QStringLiteral("Recorde: 2"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Memory/Som could not be written"));
+    window->mnuSom->trigger();
+    QVERIFY(!window->mnuSom->isChecked());
+}
+
+void MemoryTest::soundSwitchSilencesTheControlAndKeepsTheBeat()
+{
+    QVERIFY(window->mnuSom->isChecked());
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, Qt::Key_F3);
+    QVERIFY(!window->mnuSom->isChecked());
+    QCOMPARE(stored(QStringLiteral("Memory/Som")), QStringLiteral("false"));
+
+    // Silent, on the very same beat.
+    drawPads({2, 0});
+    start();
+    playUntilPlayersTurn();
+    clickPad(2);
+    step();
+    playUntilPlayersTurn();
+    QCOMPARE(timeline, QStringList({"500 on 2", "650 off 2", "800 off 2", "1150 on 2", "1300 off 2",
+                                    "1800 on 0", "1950 off 0"}));
+    MsgBoxAnswers answers;
+    clickPad(3);
+    QCOMPARE(answers.asked.size(), 1);
+    QCOMPARE(sounds, QStringList());
+
+    reopen();
+    QVERIFY(!window->mnuSom->isChecked());
+    window->mnuSom->trigger();
+    QCOMPARE(stored(QStringLiteral("Memory/Som")), QStringLiteral("true"));
+    drawPads({1});
+    start();
+    playUntilPlayersTurn();
+    QCOMPARE(sounds, QStringList({"close", "open :/sons/Whop.wav", "play"}));
+}
+
+void MemoryTest::numbersOnThePadsAreDrawnAndRemembered()
+{
+    const auto numbers = [this] {
+        QList<QLabel *> all(window->lblNumeroEscura.begin(), window->lblNumeroEscura.end());
+        return all + QList<QLabel *>(window->lblNumeroClara.begin(), window->lblNumeroClara.end());
+    };
+    // Off, nothing is drawn over the pads.
+    const QImage plain = window->client()->grab().toImage();
+    for (QLabel *number : numbers())
+        QVERIFY(number->isHidden());
+
+    window->mnuNumeros->trigger();
+    QCOMPARE(stored(QStringLiteral("Memory/Numeros")), QStringLiteral("true"));
+    QVERIFY(window->client()->grab().toImage() != plain);
+    for (int i = 0; i < 4; ++i) {
+        for (QLabel *number : {window->lblNumeroEscura[i], window->lblNumeroClara[i]}) {
+            QCOMPARE(number->text(), QString::number(i + 1));
+            QVERIFY(number->isVisibleTo(window->client()));
+            // White figure, black outline: both on every pad, dark or lit.
+            const QImage drawn = number->parentWidget()->grab(number->geometry()).toImage();
+            int white = 0, black = 0;
+            for (int y = 0; y < drawn.height(); ++y)
+                for (int x = 0; x < drawn.width(); ++x) {
+                    const QColor c = drawn.pixelColor(x, y);
+                    white += c.lightness() > 240;
+                    black += c.lightness() < 20;
+                }
+            QVERIFY2(white > 20 && black > 20, qPrintable(number->parentWidget()->objectName()));
+        }
+    }
+    // Clicks still reach the pad beneath.
+    drawPads({1});
+    start();
+    playUntilPlayersTurn();
+    QCOMPARE(window->client()->childAt(window->imgEscura[1]->geometry().center()),
+             window->imgEscura[1]);
+    clickPad(1);
+    QVERIFY(lit(1));
+
+    reopen();
+    QVERIFY(window->mnuNumeros->isChecked());
+    QVERIFY(window->lblNumeroClara[2]->isVisibleTo(window->client()));
+    window->mnuNumeros->trigger();
+    QCOMPARE(stored(QStringLiteral("Memory/Numeros")), QStringLiteral("false"));
+    for (QLabel *number : numbers())
+        QVERIFY(number->isHidden());
+    QCOMPARE(window->client()->grab().toImage(), plain);
 }
 
 QTEST_MAIN(MemoryTest)

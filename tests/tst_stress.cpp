@@ -11,6 +11,7 @@
 #include "frmZelvo.h"
 #include "image.h"
 #include "msgbox.h"
+#include "settings.h"
 #include "sounddevice.h"
 #include "system.h"
 #include "testsupport.h"
@@ -26,6 +27,7 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -1207,6 +1209,9 @@ void StressTest::initTestCase()
     qtTestHandler = qInstallMessageHandler(tellTrailOnFatal);
     qInfo().noquote() << "stress" << replayHint() << "-" << eventsPerWindow() << "events per game";
     System::setBeepHook([] {});
+    // The games store records and options: in a file of the run's own.
+    static QTemporaryDir settings;
+    Settings::setFileForTesting(settings.filePath(QStringLiteral("Zelvo.conf")));
 }
 
 void StressTest::cleanup()
