@@ -18,6 +18,8 @@
 #include <QPainterPath>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
 
 const std::array<QString, 4> SomTecla = {
@@ -398,7 +400,9 @@ void frmMemory::RegistraPontos(int pontos)
     guarda(ChaveRecorde, Recorde);
     MostraRecorde();
     lblRecorde->setAutoFillBackground(true);
-    // A label's name changes are what AT-SPI passes on to screen readers.
+    // Qt 6.4 passes no announcement on to AT-SPI, but it does pass a label's
+    // change of name, which screen readers can follow; the name goes back
+    // with the light.
     lblRecorde->setAccessibleName(QStringLiteral("Novo recorde: %1").arg(Recorde));
     tmrRecorde->setEnabled(true);
 }

@@ -1,13 +1,15 @@
 """The memory game's score and record as a player meets them: the sequence's
-length while a game runs, a record of 3 shown and lit up the moment the game
-ends, written to the settings file at once, and shown again after the program
-is closed and started anew."""
+length while a game runs, a record of 3 shown, lit up and told to screen
+readers the moment the game ends, written to the settings file at once, and
+shown again after the program is closed and started anew."""
 
 import configparser
+import contextlib
 import os
 import unittest
 
 import pyatspi
+from gi.repository import GLib
 
 from zelvo_e2e import Desktop, MemoryToy, accessible_find, main, wait_until
 
@@ -33,6 +35,13 @@ def score_labels(desktop):
     return sorted(a.name for a in found)
 
 
+def pump():
+    """Lets the accessibility library hand over the events that have come."""
+    context = GLib.MainContext.default()
+    while context.iteration(False):
+        pass
+
+
 def stored_record(desktop):
     config = configparser.ConfigParser()
     config.read(os.path.join(desktop.env["XDG_CONFIG_HOME"], "Zelvo", "Zelvo.conf"))
@@ -44,6 +53,16 @@ class MemoryRecordTest(unittest.TestCase):
         with Desktop() as desktop:
             launcher, window = open_memory(desktop)
             toy = MemoryToy(window)
+            # What a screen reader hears of the record's label: its new name.
+            # Listened to from the start, since the program learns only a
+            # moment later that someone listens.
+            told = []
+
+            def heard(event):
+                with contextlib.suppress(Exception):
+                    if event.source.name.startswith("Novo recorde"):
+                        told.append(event.source.name)
+            pyatspi.Registry.registerEventListener(heard, "object:property-change:accessible-name")
             wait_until(lambda: score_labels(desktop) == ["Recorde: –"],
                        what="the record's label alone, with no record yet")
             self.assertEqual(window.pixel(*RECORDE_FUNDO), (255, 255, 255))
@@ -57,10 +76,16 @@ class MemoryRecordTest(unittest.TestCase):
                     toy.click(pad)
                     toy.watch(1, timeout=2)
             shown = toy.watch(4, timeout=3 + 0.65 * 4)
+            pump()
+            del told[:]
             toy.click((shown[0][0] + 2) % 4)
-            # Lit up at once, behind the game's own message.
+            # Lit up and told at once, behind the game's own message.
             wait_until(lambda: window.pixel(*RECORDE_FUNDO) == YELLOW, timeout=1.5,
                        interval=0.005, what="the record's label to light up")
+            wait_until(lambda: pump() or told, timeout=1.5, interval=0.005,
+                       what="screen readers to be told of the new record")
+            pyatspi.Registry.deregisterEventListener(heard, "object:property-change:accessible-name")
+            self.assertEqual(set(told), {"Novo recorde: 3"})
             box = desktop.message_box()
             self.assertEqual(box.text, "Infelizmente você errou! Tente novamente")
             self.assertEqual(stored_record(desktop), "3",
