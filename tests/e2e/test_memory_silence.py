@@ -7,7 +7,7 @@ import os
 import time
 import unittest
 
-from zelvo_e2e import Desktop, MemoryToy, Recorder, main
+from zelvo_e2e import Desktop, MemoryToy, Recorder, main, wait_until
 
 INICIO = (5040 + 1215 // 2, 1080 + 495 // 2)
 STEP = 0.650    # from one pad of a playback lighting to the next
@@ -28,7 +28,7 @@ class MemorySilenceTest(unittest.TestCase):
             window = desktop.window("Memory", 6390)
             toy = MemoryToy(window)
             window.key("F3")
-            self.assertEqual(stored(desktop, "Som"), "false")
+            wait_until(lambda: stored(desktop, "Som") == "false", what="the sound switched off")
 
             with Recorder(desktop) as recorder:
                 window.click(*INICIO)
@@ -47,7 +47,7 @@ class MemorySilenceTest(unittest.TestCase):
 
             # Switched back on, the next game is heard.
             window.key("F3")
-            self.assertEqual(stored(desktop, "Som"), "true")
+            wait_until(lambda: stored(desktop, "Som") == "true", what="the sound switched on")
             with Recorder(desktop) as recorder:
                 window.click(*INICIO)
                 toy.watch(1, timeout=3)
