@@ -10,7 +10,7 @@ for purpose in "$@"; do
     run) packages+=(qt6-qpa-plugins libqt6svg6 fonts-liberation2) ;;
     test) packages+=(xvfb xauth openbox xdotool x11-utils imagemagick pulseaudio pulseaudio-utils dbus
         at-spi2-core python3-pyatspi python3-xlib desktop-file-utils appstream
-        dpkg-dev debhelper fakeroot lintian man-db) ;;
+        build-essential dpkg-dev debhelper lintian man-db) ;;
     *) echo "deps.sh: unknown purpose '$purpose'" >&2; exit 2 ;;
     esac
 done
