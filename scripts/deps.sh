@@ -9,7 +9,8 @@ for purpose in "$@"; do
     build) packages+=(cmake g++ make python3 qt6-base-dev qt6-svg-dev qt6-multimedia-dev libgl-dev) ;;
     run) packages+=(qt6-qpa-plugins libqt6svg6 fonts-liberation2) ;;
     test) packages+=(xvfb xauth openbox xdotool x11-utils imagemagick pulseaudio pulseaudio-utils dbus
-        at-spi2-core python3-pyatspi python3-xlib desktop-file-utils appstream) ;;
+        at-spi2-core python3-pyatspi python3-xlib desktop-file-utils appstream
+        build-essential dpkg-dev debhelper lintian man-db) ;;
     *) echo "deps.sh: unknown purpose '$purpose'" >&2; exit 2 ;;
     esac
 done

@@ -23,6 +23,7 @@ from zelvo_e2e import Desktop, Recorder, main  # noqa: E402
 BUILD_DIR = os.environ["ZELVO_BUILD_DIR"]
 CMAKE = os.environ.get("ZELVO_CMAKE", "cmake")
 APP_ID = os.environ["ZELVO_APP_ID"]
+BINDIR = os.environ.get("ZELVO_INSTALL_BINDIR", "bin")
 ICON_SIZES = [16, 22, 24, 32, 48, 64, 128, 256]
 # The first pad lights 500 ms after the start and sounds as it goes dark,
 # 150 ms later; the rest is room for a loaded machine.
@@ -86,12 +87,27 @@ class InstallTest(unittest.TestCase):
         self.assertTrue(os.path.isfile(path), f"{os.path.join(*parts)} is not installed")
         return path
 
+    def menu_entry_program(self):
+        """The program the installed menu entry starts."""
+        with open(self.installed("share", "applications", f"{APP_ID}.desktop"),
+                  encoding="utf-8") as f:
+            execs = [line[5:] for line in f.read().splitlines() if line.startswith("Exec=")]
+        self.assertEqual(len(execs), 1, execs)
+        return execs[0]
+
     def test_files_are_where_a_desktop_looks(self):
-        program = self.installed("bin", "zelvo")
-        self.assertTrue(os.stat(program).st_mode & stat.S_IXUSR, "bin/zelvo is not executable")
+        program = self.installed(BINDIR, "zelvo")
+        self.assertTrue(os.stat(program).st_mode & stat.S_IXUSR, f"{program} is not executable")
         self.installed("share", "applications", f"{APP_ID}.desktop")
         self.installed("share", "metainfo", f"{APP_ID}.metainfo.xml")
         self.installed("share", "icons", "hicolor", "scalable", "apps", f"{APP_ID}.svg")
+
+    def test_menu_entry_names_the_installed_program(self):
+        # The prefix is chosen at install time, after the build wrote its entry.
+        self.assertEqual(self.menu_entry_program(), self.installed(BINDIR, "zelvo"))
+        entry = self.installed("share", "applications", f"{APP_ID}.desktop")
+        result = subprocess.run(["desktop-file-validate", entry], capture_output=True, text=True)
+        self.assertEqual((result.returncode, result.stdout + result.stderr), (0, ""))
 
     def test_installed_tree_validates(self):
         # Checks what the single-file validation cannot: that the metainfo's
@@ -114,7 +130,7 @@ class InstallTest(unittest.TestCase):
                 self.assertTrue(any(any(row) for row in rows), f"{path} is blank")
 
     def test_installed_program_runs_from_elsewhere_with_its_sounds(self):
-        program = self.installed("bin", "zelvo")
+        program = self.menu_entry_program()
         with Desktop(audio=True, accessibility=False) as desktop:
             # Only the sounds inside the program may be heard.
             desktop.env.pop("ZELVO_SONS", None)
