@@ -3,12 +3,14 @@ or drawn by the program, letters clicked on the board, the figure growing,
 and the game's end read out of its message box."""
 
 import contextlib
+import os
 import time
 import unittest
 
 import pyatspi
 
-from zelvo_e2e import Desktop, accessible_find, accessible_showing, main, px, wait_until
+from zelvo_e2e import (Desktop, accessible_centre, accessible_find, accessible_showing, main, px,
+                       wait_until)
 
 # The program's own word list for solo play.
 PALAVRAS = ["VECTRA", "OMEGA", "SAVEIRO", "FIESTA", "PALIO", "CORSA", "SANTANA", "SIENA",
@@ -235,6 +237,63 @@ class ForcaTest(unittest.TestCase):
             self.assertSoon(board.places,
                             [f"Letra {i + 1}: {c}" for i, c in enumerate(candidates[0])])
             self.assertSoon(board.figure, set(PARTES[1:]) | {BANQUINHO, CABECA_SORRIDENTE})
+
+    def test_own_word_list_played(self):
+        """A teacher's list with one playable word among bad lines: chosen
+        from the menu, its skipped lines told once, its word drawn and won."""
+        with Desktop() as desktop:
+            data = os.path.join(desktop.tmp, "data")
+            folder = os.path.join(data, "Zelvo", "palavras")
+            os.makedirs(folder)
+            path = os.path.join(folder, "Turma.txt")
+            content = "# Palavras da turma\nguarda-chuva\n  Coração  \nabc1\n\nbom dia\n"
+            with open(path, "w", encoding="utf-8") as f:
+                f.write(content)
+            desktop.env.update(XDG_DATA_HOME=data,
+                               XDG_CONFIG_HOME=os.path.join(desktop.tmp, "config"))
+            _, board = open_hangman(desktop)
+
+            def showing(name):
+                found = [a for a in accessible_find(board.frame, lambda a: a.name == name
+                                                    and "menu item" in a.getRoleName())
+                         if accessible_showing(a)]
+                return found[0] if found else None
+            board.window.key("alt+o")
+            categoria = wait_until(lambda: showing("Categoria"), what="the Opções menu")
+            desktop.xdotool("mousemove", "--sync", *map(str, accessible_centre(categoria)))
+            turma = wait_until(lambda: showing("Turma"), what="the Categoria menu")
+            desktop.xdotool("mousemove", "--sync", *map(str, accessible_centre(turma)),
+                            "click", "1")
+
+            box = desktop.message_box()
+            self.assertEqual(box.title, "Jogo da Forca")
+            self.assertIn(path, box.text)
+            self.assertIn("3 palavras", box.text)
+            for line in ("linha 2: 'guarda-chuva': hífen", "linha 4: 'abc1': algarismo",
+                         "linha 6: 'bom dia': espaço"):
+                self.assertIn(line, box.text)
+            box.answer("OK")
+            self.assertTrue(board.menu_checked("Turma"))
+
+            board.window.key("alt+o")
+            wait_until(lambda: showing("Solitário"), what="the Opções menu")
+            desktop.xdotool("key", "Down", "Return")
+            wait_until(lambda: board.menu_checked("Solitário"), what="Solitário checked")
+            board.window.key("alt+i")
+            board.wait_places(hidden(7))
+            hint = accessible_find(board.frame, lambda a: a.getRoleName() == "label"
+                                   and a.name.startswith("Categoria"))
+            self.assertEqual([a.name for a in hint], ["Categoria: Turma"])
+            self.assertTrue(desktop.no_message_box(), "the skipped words are told once")
+
+            for letter in "CORA":
+                board.click_letter(letter)
+            box = desktop.message_box()
+            self.assertEqual(box.text, "Parabéns você ganhou!!!")
+            box.answer("OK")
+            self.assertSoon(board.places, [f"Letra {i + 1}: {c}" for i, c in enumerate("CORAÇÃO")])
+            with open(path, encoding="utf-8") as f:
+                self.assertEqual(f.read(), content, "the list is only read")
 
 
 if __name__ == "__main__":
