@@ -47,6 +47,9 @@ bool apostrofo(char32_t c)
 
 QChar dobra(QChar letra)
 {
+    // Most letters are plain ones, and every window opening reads the lists.
+    if (letra.unicode() < 0x80)
+        return letra.isLetter() ? letra.toUpper() : QChar();
     const QString sozinha(letra);
     if (sozinha.toUpper().size() != 1 || sozinha.toLower().size() != 1)
         return {};
