@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 namespace {
 
@@ -43,6 +45,12 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(ZELVO_VERSION));
     answerCommandLine(argc, argv);
     QApplication app(argc, argv);
+    // Qt's own texts (the word box's menu, standard buttons) in Portuguese
+    // whatever the locale; without the file they stay English.
+    QTranslator qtbase;
+    if (qtbase.load(QStringLiteral("qtbase_pt_BR"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtbase);
     // Lets the desktop match the windows to the installed menu entry.
     QApplication::setDesktopFileName(QStringLiteral("org.zelvo.zelvo"));
     // The windows colour their buttons through the palette, which some desktop

@@ -4,17 +4,25 @@
 #include "fonts.h"
 #include "image.h"
 #include "msgbox.h"
+#include "settings.h"
 #include "system.h"
 #include "twips.h"
 
+#include <QActionGroup>
+#include <QClipboard>
 #include <QFrame>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QProxyStyle>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
+#include <QSet>
+#include <QValidator>
 
 namespace {
 
@@ -25,6 +33,52 @@ const QColor TitleBarColour(0x1E, 0x4D, 0x8C);
 const QColor HighlightTextColour(Qt::white);
 
 const QString Titulo = QStringLiteral("Jogo da Forca");
+
+// The places a lost game opens, told apart from the letters the player found.
+const QColor CorRevelada(0xFF, 0xD8, 0x00);
+
+const QString ChaveCategoria = QStringLiteral("forca/categoria");
+
+// Lists whose skipped words the player has been told of in this run.
+QSet<QString> &avisadas()
+{
+    static QSet<QString> arquivos;
+    return arquivos;
+}
+
+// What may stand in the word box: letters with a button, as the player sees
+// them. Text arrives composed or not (a pasted "A" plus a combining tilde), so
+// it is composed first; the box keeps it composed, one character a letter, and
+// its length limit counts letters.
+class ValidadorLetras : public QValidator
+{
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &pos) const override
+    {
+        const QString composta = input.normalized(QString::NormalizationForm_C);
+        for (QChar c : composta) {
+            if (Palavras::dobra(c).isNull())
+                return Invalid;
+        }
+        if (composta != input) {
+            pos = int(input.left(pos).normalized(QString::NormalizationForm_C).size());
+            input = composta;
+        }
+        return Acceptable;
+    }
+};
+
+// The letters of a text that the box can take, composed.
+QString soLetras(const QString &texto)
+{
+    QString letras;
+    for (QChar c : texto.normalized(QString::NormalizationForm_C)) {
+        if (!Palavras::dobra(c).isNull())
+            letras += c;
+    }
+    return letras;
+}
 
 // Qt masks passwords with a bullet; the word box shows an asterisk per letter.
 class AsteriskStyle : public QProxyStyle
@@ -136,6 +190,15 @@ frmForca::frmForca(QWidget *parent)
     Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
     Twips::place(Shape1, 120, 3600, 6375, 1095);
 
+    // The category of a solo game's word, between the word box and the places.
+    lblCategoria =
+        whiteLabel(QString(), Fonts::design(QStringLiteral("Arial"), 9.75, true), client());
+    lblCategoria->setObjectName(QStringLiteral("lblCategoria"));
+    lblCategoria->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    lblCategoria->setWordWrap(true);
+    Twips::place(lblCategoria, 2640, 2280, 2415, 540);
+    lblCategoria->hide();
+
     const QFont fonteBotaoLetra = Fonts::design(QStringLiteral("Arial Black"), 11.25, true);
     for (int i = 0; i < 26; ++i) {
         cmdLetra[i] =
@@ -177,12 +240,11 @@ frmForca::frmForca(QWidget *parent)
     txtPalavra->setStyle(asterisco);
     txtPalavra->setEchoMode(QLineEdit::Password);
     txtPalavra->setMaxLength(8);
-    txtPalavra->setAttribute(Qt::WA_InputMethodEnabled, false);
-    // Typed keys go through txtPalavra_KeyPress; the validator holds the same
-    // rule for everything else that can put text into the box (paste, drop,
-    // an input method), so no word can hold a letter that no button reveals.
-    txtPalavra->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[A-Za-z]*")), txtPalavra));
+    // Typed keys go through txtPalavra_KeyPress and input-method text (dead
+    // keys, compose) through the same filter in eventFilter; the validator
+    // holds the rule for everything else that can put text into the box, so
+    // no word can hold a letter that no button reveals.
+    txtPalavra->setValidator(new ValidadorLetras(txtPalavra));
     txtPalavra->installEventFilter(this);
     Twips::place(txtPalavra, 2640, 1080, 1695, 375);
 
@@ -209,6 +271,12 @@ frmForca::frmForca(QWidget *parent)
         mnuopcoes->addAction(QStringLiteral("Solitário"), this, &frmForca::mnusolitario_Click);
     mnusolitario->setObjectName(QStringLiteral("mnusolitario"));
     mnusolitario->setCheckable(true);
+    mnuopcoes->addSeparator();
+    mnucategoria = mnuopcoes->addMenu(QStringLiteral("Categoria"));
+    mnucategoria->setObjectName(QStringLiteral("mnucategoria"));
+    // A disabled list says why in its tooltip.
+    mnucategoria->setToolTipsVisible(true);
+    grupoCategoria = new QActionGroup(this);
 
     cmdNovo->setFocus();
 }
@@ -217,13 +285,75 @@ void frmForca::Form_Load()
 {
     centreOnScreen();
     erros = 0;
-    palavras = {
-        QStringLiteral("VECTRA"),  QStringLiteral("OMEGA"), QStringLiteral("SAVEIRO"),
-        QStringLiteral("FIESTA"),  QStringLiteral("PALIO"), QStringLiteral("CORSA"),
-        QStringLiteral("SANTANA"), QStringLiteral("SIENA"), QStringLiteral("GOLF"),
-        QStringLiteral("CIVIC"),   QStringLiteral("UNO"),   QStringLiteral("GOL"),
-        QStringLiteral("FUSCA"),
-    };
+    montaCategorias();
+}
+
+// The user's folder is read at every load, so a list added while the program
+// runs shows the next time the window opens.
+void frmForca::montaCategorias()
+{
+    categorias = Palavras::embutidas() + Palavras::doUsuario(Palavras::pastaDoUsuario());
+    const QString lembrada = Settings::open()->value(ChaveCategoria).toString();
+    int escolhida = 0;
+    mnucategoria->clear();
+    for (int i = 0; i < int(categorias.size()); ++i) {
+        const Palavras::Lista &lista = categorias[i];
+        QString rotulo = lista.nome;
+        QAction *item =
+            mnucategoria->addAction(rotulo.replace(QLatin1Char('&'), QStringLiteral("&&")));
+        item->setObjectName(QStringLiteral("mnucategoria%1").arg(i));
+        item->setCheckable(true);
+        item->setActionGroup(grupoCategoria);
+        item->setData(i);
+        if (!lista.erro.isEmpty()) {
+            item->setEnabled(false);
+            item->setToolTip(QStringLiteral("Esta lista não pode ser usada: %1.").arg(lista.erro));
+        } else if (lista.nome == lembrada) {
+            escolhida = i;
+        }
+        connect(item, &QAction::triggered, this, [this, i] { mnucategoria_Click(i); });
+    }
+    grupoCategoria->actions().at(escolhida)->setChecked(true);
+    palavras = categorias[escolhida].palavras;
+}
+
+int frmForca::categoriaEscolhida() const
+{
+    const QAction *item = grupoCategoria->checkedAction();
+    return item ? item->data().toInt() : 0;
+}
+
+void frmForca::mnucategoria_Click(int Index)
+{
+    palavras = categorias[Index].palavras;
+    Settings::open()->setValue(ChaveCategoria, categorias[Index].nome);
+    avisaPuladas(Index);
+}
+
+// Once a run for each list: the words that were left out, and why.
+void frmForca::avisaPuladas(int Index)
+{
+    const Palavras::Lista &lista = categorias[Index];
+    if (lista.puladas.isEmpty() || avisadas().contains(lista.arquivo))
+        return;
+    avisadas().insert(lista.arquivo);
+    const qsizetype n = lista.puladas.size();
+    QString texto = n == 1
+                        ? QStringLiteral("O arquivo %1 tem 1 palavra que não pode ser jogada "
+                                         "e ficou de fora:\n")
+                              .arg(lista.arquivo)
+                        : QStringLiteral("O arquivo %1 tem %2 palavras que não podem ser jogadas "
+                                         "e ficaram de fora:\n")
+                              .arg(lista.arquivo)
+                              .arg(n);
+    const qsizetype mostradas = std::min<qsizetype>(n, 5);
+    for (qsizetype i = 0; i < mostradas; ++i) {
+        const Palavras::Problema &p = lista.puladas[i];
+        texto += QStringLiteral("\nlinha %1: '%2': %3").arg(p.linha).arg(p.palavra, p.motivo);
+    }
+    if (n > mostradas)
+        texto += QStringLiteral("\n... e mais %1.").arg(n - mostradas);
+    MsgBox::show(texto, MsgBox::OKOnly + MsgBox::Information, Titulo);
 }
 
 void frmForca::IniciaPartida()
@@ -247,6 +377,7 @@ void frmForca::cmdNovo_Click()
         mostraLetra(i, QStringLiteral("-"));
         lblLetra[i]->setVisible(false);
     }
+    lblCategoria->setVisible(false);
     for (QPushButton *letra : cmdLetra)
         letra->setEnabled(false);
     cmdInicio->setEnabled(true);
@@ -260,9 +391,10 @@ void frmForca::cmdLetra_Click(int Index)
     const QString palavra = txtPalavra->text().toUpper();
     const QString letra = cmdLetra[Index]->text();
     bool acertou = false;
+    // A button opens its letter with any accent, each place as it is written.
     for (qsizetype p = 0; p < palavra.size() && p < qsizetype(lblLetra.size()); ++p) {
-        if (palavra.mid(p, 1) == letra) {
-            mostraLetra(int(p), letra);
+        if (QString(Palavras::dobra(palavra.at(p))) == letra) {
+            mostraLetra(int(p), palavra.mid(p, 1));
             acertou = true;
         }
     }
@@ -274,6 +406,11 @@ void frmForca::cmdLetra_Click(int Index)
     }
 
     if (erros == 6) {
+        // The word shows before the question, so a player learns what it was.
+        for (qsizetype p = 0; p < palavra.size() && p < qsizetype(lblLetra.size()); ++p) {
+            if (lblLetra[p]->text() == QLatin1String("-"))
+                mostraLetra(int(p), palavra.mid(p, 1), CorRevelada);
+        }
         const int resposta =
             MsgBox::show(QStringLiteral("Infelizmente você perdeu. Deseja jogar novamente?"),
                          MsgBox::YesNo + MsgBox::Information, Titulo);
@@ -298,9 +435,10 @@ void frmForca::cmdLetra_Click(int Index)
 }
 
 // A hidden place reads as hidden to a screen reader, not as a dash.
-void frmForca::mostraLetra(int posicao, const QString &letra)
+void frmForca::mostraLetra(int posicao, const QString &letra, const QColor &cor)
 {
     lblLetra[posicao]->setText(letra);
+    Controls::setColour(lblLetra[posicao], QPalette::WindowText, cor);
     const QString lida = letra == QLatin1String("-") ? QStringLiteral("oculta") : letra;
     lblLetra[posicao]->setAccessibleName(QStringLiteral("Letra %1: %2").arg(posicao + 1).arg(lida));
 }
@@ -321,7 +459,11 @@ bool frmForca::palavraCompleta(int tamanho) const
 void frmForca::cmdInicio_Click()
 {
     if (mnusolitario->isChecked()) {
+        const int categoria = categoriaEscolhida();
+        avisaPuladas(categoria);
         txtPalavra->setText(palavras[System::randomIndex(int(palavras.size()))]);
+        lblCategoria->setText(QStringLiteral("Categoria: %1").arg(categorias[categoria].nome));
+        lblCategoria->setVisible(true);
     } else if (txtPalavra->text().isEmpty()) {
         MsgBox::show(QStringLiteral("Digite primeiro a palavra"), MsgBox::OKOnly + MsgBox::Critical,
                      Titulo);
@@ -342,11 +484,20 @@ void frmForca::cmdSair_Click()
         unload();
 }
 
+// Letters with a button pass, accented ones too; so does Backspace.
 void frmForca::txtPalavra_KeyPress(int &KeyAscii)
 {
-    const bool letra = (KeyAscii >= 65 && KeyAscii <= 90) || (KeyAscii >= 97 && KeyAscii <= 122);
+    const bool letra = !Palavras::dobra(QChar(char16_t(KeyAscii))).isNull();
     if (KeyAscii != 8 && !letra)
         KeyAscii = 0;
+}
+
+// Pasted text is composed before the box counts its letters.
+void frmForca::colaPalavra()
+{
+    if (!txtPalavra->isReadOnly())
+        txtPalavra->insert(
+            QGuiApplication::clipboard()->text().normalized(QString::NormalizationForm_C));
 }
 
 void frmForca::mnudupla_Click()
@@ -362,16 +513,25 @@ void frmForca::mnusolitario_Click()
     mnusolitario->setChecked(true);
     txtPalavra->clear();
     txtPalavra->setReadOnly(true);
+    lblCategoria->setVisible(false);
 }
 
 bool frmForca::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == txtPalavra && event->type() == QEvent::KeyPress) {
+    if (watched != txtPalavra)
+        return Form::eventFilter(watched, event);
+
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->matches(QKeySequence::Paste)) {
+            colaPalavra();
+            return true;
+        }
         // Only keys that type a character raise KeyPress; editing keys such as
         // the arrows and Delete pass untouched, and so does Tab, which moves
         // the focus on before any KeyPress would see it.
-        const auto *key = static_cast<QKeyEvent *>(event);
-        const QString text = key->text();
+        const QString text = key->text().normalized(QString::NormalizationForm_C);
         const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
         if (text.size() == 1 && !tab &&
             !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
@@ -379,7 +539,60 @@ bool frmForca::eventFilter(QObject *watched, QEvent *event)
             txtPalavra_KeyPress(KeyAscii);
             if (KeyAscii == 0)
                 return true;
+            if (text != key->text()) {
+                txtPalavra->insert(text);
+                return true;
+            }
         }
+        break;
+    }
+    case QEvent::InputMethod: {
+        // Dead keys and compose arrive as input-method text. Its letters go
+        // in as typed ones would; the rest, and any text still being composed
+        // (which a password box would show in clear), is dropped.
+        auto *im = static_cast<QInputMethodEvent *>(event);
+        const QString letras = soLetras(im->commitString());
+        if (im->preeditString().isEmpty() && letras == im->commitString())
+            break;
+        QInputMethodEvent filtrado;
+        filtrado.setCommitString(letras, im->replacementStart(), im->replacementLength());
+        QCoreApplication::sendEvent(txtPalavra, &filtrado);
+        return true;
+    }
+    case QEvent::Drop: {
+        auto *drop = static_cast<QDropEvent *>(event);
+        const QString texto = drop->mimeData()->text();
+        const QString composto = texto.normalized(QString::NormalizationForm_C);
+        if (composto == texto)
+            break;
+        QMimeData dados;
+        dados.setText(composto);
+        QDropEvent outro(drop->position(), drop->possibleActions(), &dados, drop->buttons(),
+                         drop->modifiers());
+        QCoreApplication::sendEvent(txtPalavra, &outro);
+        drop->setDropAction(outro.dropAction());
+        drop->setAccepted(outro.isAccepted());
+        return true;
+    }
+    case QEvent::ContextMenu: {
+        // The menu's Paste goes through colaPalavra like Ctrl+V. Qt 6.4 names
+        // none of the menu's actions; its Paste is the one showing Paste's keys.
+        QMenu *menu = txtPalavra->createStandardContextMenu();
+        const QString teclas = QLatin1Char('\t') +
+                               QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+        for (QAction *item : menu->actions()) {
+            if (item->objectName() == QLatin1String("edit-paste") ||
+                item->text().endsWith(teclas)) {
+                disconnect(item, &QAction::triggered, txtPalavra, nullptr);
+                connect(item, &QAction::triggered, this, &frmForca::colaPalavra);
+            }
+        }
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(static_cast<QContextMenuEvent *>(event)->globalPos());
+        return true;
+    }
+    default:
+        break;
     }
     return Form::eventFilter(watched, event);
 }
@@ -388,12 +601,13 @@ bool frmForca::eventFilter(QObject *watched, QEvent *event)
 // player is typing the word.
 void frmForca::keyPressEvent(QKeyEvent *event)
 {
-    const QString text = event->text().toUpper();
+    const QString text = event->text();
+    const QChar letra = text.size() == 1 ? Palavras::dobra(text.at(0)) : QChar();
     const bool plain =
         !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
-    if (plain && text.size() == 1 && text.at(0) >= QLatin1Char('A') &&
-        text.at(0) <= QLatin1Char('Z') && !txtPalavra->hasFocus()) {
-        QPushButton *botao = cmdLetra[text.at(0).unicode() - 'A'];
+    // An accented key ("ç" on a Brazilian keyboard) plays its button's letter.
+    if (plain && !letra.isNull() && !txtPalavra->hasFocus()) {
+        QPushButton *botao = cmdLetra[letra.unicode() - 'A'];
         if (botao->isEnabled())
             botao->click();
         return;

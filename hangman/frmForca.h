@@ -1,14 +1,20 @@
 #pragma once
 
 #include "form.h"
+#include "palavras.h"
 
+#include <QColor>
+#include <QList>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 
 class Image;
 class QAction;
+class QActionGroup;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 
 // The hangman: one player types a secret word (or the program draws one), the
@@ -38,9 +44,14 @@ private:
     void mnusair_Click() { cmdSair_Click(); }
     void mnudupla_Click();
     void mnusolitario_Click();
+    void mnucategoria_Click(int Index);
 
     bool palavraCompleta(int tamanho) const;
-    void mostraLetra(int posicao, const QString &letra);
+    void mostraLetra(int posicao, const QString &letra, const QColor &cor = Qt::white);
+    void montaCategorias();
+    int categoriaEscolhida() const;
+    void avisaPuladas(int Index);
+    void colaPalavra();
 
     QLineEdit *txtPalavra;
     QPushButton *cmdSair;
@@ -52,10 +63,15 @@ private:
     QAction *mnuinicio;
     QAction *mnudupla;
     QAction *mnusolitario;
+    QMenu *mnucategoria;
+    QActionGroup *grupoCategoria;
+    QLabel *lblCategoria;
 
     // Wrong guesses of the game in play, and the next figure part to show.
     std::uint8_t erros = 0;
-    std::array<QString, 13> palavras;
+    // The words of the chosen category, and every category the menu offers.
+    QStringList palavras;
+    QList<Palavras::Lista> categorias;
 
     friend class HangmanTest;
 };

@@ -7,7 +7,7 @@ packages=()
 for purpose in "$@"; do
     case "$purpose" in
     build) packages+=(cmake g++ make python3 qt6-base-dev qt6-svg-dev qt6-multimedia-dev libgl-dev) ;;
-    run) packages+=(qt6-qpa-plugins libqt6svg6 fonts-liberation2) ;;
+    run) packages+=(qt6-qpa-plugins libqt6svg6 fonts-liberation2 qt6-translations-l10n) ;;
     test) packages+=(xvfb xauth openbox xdotool x11-utils imagemagick pulseaudio pulseaudio-utils dbus
         at-spi2-core python3-pyatspi python3-xlib desktop-file-utils appstream
         build-essential dpkg-dev debhelper lintian man-db) ;;

@@ -6,19 +6,25 @@
 
 #include "image.h"
 #include "msgbox.h"
+#include "palavras.h"
+#include "settings.h"
 #include "system.h"
 #include "testsupport.h"
 #include <QAccessible>
 
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -51,6 +57,7 @@ class HangmanTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -119,6 +126,17 @@ private slots:
     void letterKeysPlayWhileTheWordBoxIsNotTyping();
     void screenReaderHearsHiddenAndRevealedPlaces();
 
+    // The word after a loss, accented letters, categories and word lists.
+    void lossOpensHiddenPlacesInTheirOwnColour();
+    void buttonOpensEveryAccentedForm_data();
+    void buttonOpensEveryAccentedForm();
+    void builtInListsArePlayable();
+    void wordListFileRules_data();
+    void wordListFileRules();
+    void userListsJoinTheMenu();
+    void categoryRememberedAndHinted_data();
+    void categoryRememberedAndHinted();
+
 private:
     template <typename T> T *child(const QString &name) const
     {
@@ -137,11 +155,30 @@ private:
     void guess(const QString &letters);
     Board board() const;
 
+    QAction *categoryItem(const QString &name) const;
+    void writeFile(const QString &path, const QByteArray &bytes);
+    void reopen();
+
     QPointer<frmForca> window;
+    QTemporaryDir data;     // XDG_DATA_HOME: the user's word lists
+    QTemporaryDir settings; // a settings file of each test's own
 };
+
+// The window reads the user's lists from the program's data folder, which
+// follows the application's name: the tests get a folder of their own.
+void HangmanTest::initTestCase()
+{
+    QVERIFY(data.isValid());
+    qputenv("XDG_DATA_HOME", data.path().toUtf8());
+    QCoreApplication::setApplicationName(QStringLiteral("Zelvo"));
+    QCOMPARE(Palavras::pastaDoUsuario(), data.path() + QStringLiteral("/Zelvo/palavras"));
+}
 
 void HangmanTest::init()
 {
+    QDir(Palavras::pastaDoUsuario()).removeRecursively();
+    QFile::remove(settings.filePath(QStringLiteral("Zelvo.conf")));
+    Settings::setFileForTesting(settings.filePath(QStringLiteral("Zelvo.conf")));
     window = new frmForca;
     window->Form_Load();
     window->show();
@@ -773,7 +810,8 @@ void HangmanTest::typedKeysKeepOnlyLetters_data()
                                  << "abcd";
     QTest::newRow("next to the letters") << "@a[b`c{"
                                          << "abc";
-    QTest::newRow("accented") << QStringLiteral("çaãoé") << "ao";
+    QTest::newRow("accented") << QStringLiteral("çaãoÉ") << QStringLiteral("çaãoÉ");
+    QTest::newRow("letters with no button") << QStringLiteral("aßbæcødжe") << "abcde";
     QTest::newRow("letters as typed") << "aBcXyZ"
                                       << "aBcXyZ";
 }
@@ -806,7 +844,11 @@ void HangmanTest::keyFilterCodes_data()
     QTest::newRow("0") << 48 << false;
     QTest::newRow("space") << 32 << false;
     QTest::newRow("tab") << 9 << false;
-    QTest::newRow("c cedilla") << 0xE7 << false;
+    QTest::newRow("c cedilla") << 0xE7 << true;
+    QTest::newRow("A tilde") << 0xC3 << true;
+    QTest::newRow("sharp s") << 0xDF << false;
+    QTest::newRow("combining tilde alone") << 0x303 << false;
+    QTest::newRow("Cyrillic a") << 0x430 << false;
 }
 
 void HangmanTest::keyFilterCodes()
@@ -842,9 +884,13 @@ void HangmanTest::pastedAndDroppedTextKeepsOnlyLetters_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected"); // empty: only that no non-letter got in
 
-    const QStringList ways = {QStringLiteral("paste"), QStringLiteral("Ctrl+V"),
+    const QStringList ways = {QStringLiteral("paste"),        QStringLiteral("Ctrl+V"),
                               QStringLiteral("Shift+Insert"), QStringLiteral("insert"),
-                              QStringLiteral("drop")};
+                              QStringLiteral("drop"),         QStringLiteral("menu"),
+                              QStringLiteral("input method")};
+    // Eight letters written as a letter and a combining accent each.
+    const QString decomposed =
+        QStringLiteral("A\u0303").repeated(4) + QStringLiteral("c\u0327").repeated(4);
     for (const QString &how : ways) {
         const QByteArray w = how.toLatin1();
         QTest::addRow("%s digit", w.data()) << how << "ab1"
@@ -853,7 +899,14 @@ void HangmanTest::pastedAndDroppedTextKeepsOnlyLetters_data()
                                             << "";
         QTest::addRow("%s hyphen", w.data()) << how << "x-y"
                                              << "";
-        QTest::addRow("%s accented", w.data()) << how << QStringLiteral("ção") << "";
+        QTest::addRow("%s accented", w.data())
+            << how << QStringLiteral("ção") << QStringLiteral("ção");
+        QTest::addRow("%s other script", w.data()) << how << QStringLiteral("aжbß\U0001F600") << "";
+        // The slots insert() and paste() are no player's way in (the menu's
+        // Paste is rerouted): only that no non-letter got in counts there.
+        const bool slot = how == QLatin1String("insert") || how == QLatin1String("paste");
+        QTest::addRow("%s decomposed", w.data())
+            << how << decomposed << (slot ? QString() : QStringLiteral("ÃÃÃÃçççç"));
         QTest::addRow("%s letters", w.data()) << how << "abc"
                                               << "abc";
         QTest::addRow("%s ten letters", w.data()) << how << "abcdefghij"
@@ -880,6 +933,32 @@ void HangmanTest::pastedAndDroppedTextKeepsOnlyLetters()
         QTest::keyClick(box(), Qt::Key_Insert, Qt::ShiftModifier);
     } else if (how == QLatin1String("insert")) {
         box()->insert(text);
+    } else if (how == QLatin1String("input method")) {
+        // Dead keys and compose; what is still being composed never shows.
+        QVERIFY(box()->inputMethodQuery(Qt::ImEnabled).toBool());
+        QInputMethodEvent commit;
+        commit.setCommitString(text);
+        QApplication::sendEvent(box(), &commit);
+        QApplication::setCursorFlashTime(0); // a steady cursor, for the picture
+        const QImage picture = box()->grab().toImage();
+        QInputMethodEvent composing(QStringLiteral("~a"), {});
+        QApplication::sendEvent(box(), &composing);
+        QVERIFY(box()->grab().toImage() == picture);
+        QApplication::setCursorFlashTime(1000);
+    } else if (how == QLatin1String("menu")) {
+        // The word box's own right-click menu, its Paste item.
+        QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, box()->rect().center(),
+                                    box()->mapToGlobal(box()->rect().center()));
+        QApplication::sendEvent(box(), &menuEvent);
+        QMenu *menu = nullptr;
+        QTRY_VERIFY((menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())));
+        const QList<QAction *> items = menu->actions();
+        const auto paste = std::find_if(items.begin(), items.end(), [](QAction *item) {
+            return item->text().startsWith(QLatin1String("&Paste"));
+        });
+        QVERIFY(paste != items.end());
+        (*paste)->trigger();
+        menu->close();
     } else {
         // A drop only lands on a widget that accepted the drag entering it.
         QMimeData data;
@@ -894,8 +973,10 @@ void HangmanTest::pastedAndDroppedTextKeepsOnlyLetters()
     }
 
     const QString got = box()->text();
-    static const QRegularExpression lettersOnly(QStringLiteral("^[A-Za-z]{0,8}$"));
-    QVERIFY2(lettersOnly.match(got).hasMatch(), qPrintable(got));
+    QVERIFY2(got.size() <= 8, qPrintable(got));
+    for (QChar c : got)
+        QVERIFY2(!Palavras::dobra(c).isNull(), qPrintable(got));
+    QCOMPARE(box()->displayText(), QString(got.size(), QLatin1Char('*')));
     if (!expected.isEmpty())
         QCOMPARE(got, expected);
 }
@@ -988,6 +1069,255 @@ void HangmanTest::screenReaderHearsHiddenAndRevealedPlaces()
     QCOMPARE(name(window->imgBoneco[0]), QStringLiteral("Cabeça enforcada, com a corda"));
     window->cmdNovo->click();
     QCOMPARE(name(window->lblLetra[0]), QStringLiteral("Letra 1: oculta"));
+}
+
+// ---- The word after a loss, accents, categories and word lists ---------------
+
+void HangmanTest::lossOpensHiddenPlacesInTheirOwnColour()
+{
+    MsgBoxAnswers answers(MsgBox::Yes);
+    QStringList seen;
+    QList<QColor> colours;
+    answers.whileOpen([&](const MsgBox::Question &) {
+        for (int i = 0; i < 4; ++i) {
+            seen << QAccessible::queryAccessibleInterface(window->lblLetra[i])
+                        ->text(QAccessible::Name);
+            colours << window->lblLetra[i]->palette().color(QPalette::WindowText);
+        }
+    });
+    typeWordAndStart(QStringLiteral("gato"));
+    guess(QStringLiteral("ABCDEFH"));
+
+    QCOMPARE(answers.asked.size(), 1);
+    QCOMPARE(answers.asked[0].prompt, Perdeu);
+    QCOMPARE(seen, QStringList({"Letra 1: G", "Letra 2: A", "Letra 3: T", "Letra 4: O"}));
+    QCOMPARE(colours[1], QColor(Qt::white)); // found by the player
+    QVERIFY(colours[0] != colours[1] && colours[0] == colours[2] && colours[0] == colours[3]);
+    QVERIFY(colours[0] != window->client()->palette().color(QPalette::Window));
+    for (QLabel *place : window->lblLetra) // Yes: a clear board, colours too
+        QCOMPARE(place->palette().color(QPalette::WindowText), QColor(Qt::white));
+}
+
+void HangmanTest::buttonOpensEveryAccentedForm_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("guessed");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("A in every form") << QStringLiteral("AÃÁÂÀa") << "A" << QStringLiteral("AÃÁÂÀA");
+    QTest::newRow("C of maçã") << QStringLiteral("maçã") << "C" << QStringLiteral("--Ç-");
+    QTest::newRow("E of pêssego") << QStringLiteral("pêssego") << "E" << QStringLiteral("-Ê--E--");
+    QTest::newRow("U of lingüiça")
+        << QStringLiteral("lingüiça") << "U" << QStringLiteral("----Ü---");
+    QTest::newRow("coração won") << QStringLiteral("coração") << "CORA"
+                                 << QStringLiteral("CORAÇÃO");
+}
+
+void HangmanTest::buttonOpensEveryAccentedForm()
+{
+    QFETCH(QString, word);
+    QFETCH(QString, guessed);
+    QFETCH(QString, shown);
+
+    MsgBoxAnswers answers;
+    box()->setFocus();
+    type(box(), word);
+    QCOMPARE(box()->text(), word);
+    QTest::mouseClick(window->cmdInicio, Qt::LeftButton);
+    guess(guessed);
+    for (int i = 0; i < 8; ++i)
+        QCOMPARE(window->lblLetra[i]->text(), QString(i < shown.size() ? shown[i] : '-'));
+    QCOMPARE(int(window->erros), 0);
+    QCOMPARE(answers.asked.size(), shown.contains(QLatin1Char('-')) ? 0 : 1);
+}
+
+QAction *HangmanTest::categoryItem(const QString &name) const
+{
+    for (QAction *item : child<QMenu>(QStringLiteral("mnucategoria"))->actions()) {
+        if (item->text() == name)
+            return item;
+    }
+    qFatal("no category %s", qPrintable(name));
+}
+
+void HangmanTest::writeFile(const QString &path, const QByteArray &bytes)
+{
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// A new window on what the folder and the settings file hold now.
+void HangmanTest::reopen()
+{
+    delete window.data();
+    window = new frmForca;
+    window->Form_Load();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+}
+
+void HangmanTest::builtInListsArePlayable()
+{
+    const QList<Palavras::Lista> lists = Palavras::embutidas();
+    QVERIFY(lists.size() >= 9);
+    QCOMPARE(lists[0].nome, QStringLiteral("Carros"));
+    QCOMPARE(lists[0].palavras.size(), 13); // their order: soloDrawsEachListedWord
+    const QList<QAction *> items = child<QMenu>(QStringLiteral("mnucategoria"))->actions();
+    QVERIFY(items[0]->isChecked());
+    for (int i = 0; i < lists.size(); ++i) {
+        const Palavras::Lista &list = lists[i];
+        QCOMPARE(items[i]->text(), list.nome);
+        QVERIFY2(list.erro.isEmpty() && list.puladas.isEmpty(), qPrintable(list.nome));
+        QVERIFY(i == 0 || list.palavras.size() >= 40);
+        // Every line plays: none left out, none dropped as a repeat.
+        QFile file(list.arquivo);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll().count('\n'), list.palavras.size());
+        for (const QString &word : list.palavras) {
+            QVERIFY2(word.size() >= 3 && word.size() <= 8, qPrintable(word));
+            for (QChar c : word)
+                QVERIFY2(Palavras::dobra(c).isLetter(), qPrintable(word));
+        }
+    }
+}
+
+void HangmanTest::wordListFileRules_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QStringList>("words");
+    QTest::addColumn<QStringList>("skipped");
+    QTest::addColumn<QString>("error");
+
+    const QString notUtf8 = QStringLiteral("o arquivo não está em UTF-8");
+    QTest::newRow("good") << QStringLiteral("\uFEFF# Bichos\n\n  gato \nLeão\r\ngato\nGATO\nmac"
+                                            "\u0327a\u0303\n")
+                                 .toUtf8()
+                          << QStringList({"GATO", "LEÃO", "MAÇÃ"}) << QStringList() << QString();
+    QTest::newRow("bad words")
+        << QStringLiteral("guarda-chuva\nabc1\nbom dia\nabacaxizeiro\nd'água\nstraße\nuva\n")
+               .toUtf8()
+        << QStringList({"UVA"})
+        << QStringList({"linha 1: 'guarda-chuva': hífen", "linha 2: 'abc1': algarismo",
+                        "linha 3: 'bom dia': espaço", "linha 4: 'abacaxizeiro': mais de 8 letras",
+                        "linha 5: 'd'água': apóstrofo",
+                        "linha 6: 'straße': caractere 'ß' não aceito"})
+        << QString();
+    QTest::newRow("empty") << QByteArray("# nada\n\n") << QStringList() << QStringList()
+                           << QStringLiteral("o arquivo está vazio");
+    QTest::newRow("no playable word")
+        << QByteArray("bom dia\n") << QStringList() << QStringList({"linha 1: 'bom dia': espaço"})
+        << QStringLiteral("nenhuma palavra pode ser jogada");
+    QTest::newRow("Latin-1") << QByteArray("ma\xE7\xE3\n") << QStringList() << QStringList()
+                             << notUtf8;
+    QTest::newRow("UTF-16") << QByteArray("g\0a\0t\0o\0", 8) << QStringList() << QStringList()
+                            << notUtf8;
+    QTest::newRow("over 1 MB") << QByteArray("gato\n").leftJustified(Palavras::TamanhoMaximo + 1,
+                                                                     ' ')
+                               << QStringList() << QStringList()
+                               << QStringLiteral("arquivo grande demais");
+}
+
+void HangmanTest::wordListFileRules()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, words);
+    QFETCH(QStringList, skipped);
+    QFETCH(QString, error);
+
+    const QString path = settings.filePath(QStringLiteral("Lista.txt"));
+    writeFile(path, content);
+    const Palavras::Lista list = Palavras::le(QStringLiteral("Lista"), path);
+    QCOMPARE(list.palavras, words);
+    QStringList told;
+    for (const Palavras::Problema &p : list.puladas)
+        told << QStringLiteral("linha %1: '%2': %3").arg(p.linha).arg(p.palavra, p.motivo);
+    QCOMPARE(told, skipped);
+    QCOMPARE(list.erro, error);
+}
+
+void HangmanTest::userListsJoinTheMenu()
+{
+    const QString folder = Palavras::pastaDoUsuario();
+    const QByteArray bichos = "gato\nguarda-chuva\nabc1\n";
+    writeFile(folder + QStringLiteral("/Bichos.txt"), bichos);
+    writeFile(folder + QStringLiteral("/Vazia.txt"), "");
+    writeFile(folder + QStringLiteral("/Animais.txt"), "tatu\n");
+    writeFile(folder + QStringLiteral("/notas.md"), "gato\n");
+    QVERIFY(QDir().mkpath(folder + QStringLiteral("/Pasta.txt")));
+    reopen();
+
+    QStringList names;
+    for (QAction *item : child<QMenu>(QStringLiteral("mnucategoria"))->actions())
+        names << item->text();
+    QCOMPARE(names.mid(Palavras::embutidas().size()),
+             QStringList({"Animais (lista própria)", "Bichos", "Pasta", "Vazia"}));
+    QVERIFY(!categoryItem(QStringLiteral("Vazia"))->isEnabled());
+    QVERIFY(categoryItem(QStringLiteral("Vazia"))->toolTip().contains("o arquivo está vazio"));
+    QVERIFY(categoryItem(QStringLiteral("Pasta"))->toolTip().contains("não foi possível ler"));
+
+    // Skipped words are told the first time the list is chosen in a run.
+    MsgBoxAnswers answers;
+    categoryItem(QStringLiteral("Bichos"))->trigger();
+    QCOMPARE(answers.asked.size(), 1);
+    const QString told = answers.asked[0].prompt;
+    for (const QString &part :
+         {folder + QStringLiteral("/Bichos.txt"), QStringLiteral("2 palavras"),
+          QStringLiteral("linha 2: 'guarda-chuva': hífen"),
+          QStringLiteral("linha 3: 'abc1': algarismo")})
+        QVERIFY2(told.contains(part), qPrintable(told));
+    reopen();
+    action(QStringLiteral("mnusolitario"))->trigger();
+    QTest::mouseClick(window->cmdInicio, Qt::LeftButton);
+    QCOMPARE(box()->text(), QStringLiteral("GATO"));
+    QCOMPARE(answers.asked.size(), 1);
+    QFile file(folder + QStringLiteral("/Bichos.txt"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), bichos); // only ever read
+}
+
+void HangmanTest::categoryRememberedAndHinted_data()
+{
+    QTest::addColumn<QByteArray>("file"); // null: no settings file at all
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("no file") << QByteArray() << "Carros";
+    QTest::newRow("garbled") << QByteArray("\xFF\x00[[=\n\x01=", 9) << "Carros";
+    QTest::newRow("remembered") << QStringLiteral("[forca]\ncategoria=Países\n").toUtf8()
+                                << QStringLiteral("Países");
+    QTest::newRow("unknown name") << QByteArray("[forca]\ncategoria=Dinossauros\n") << "Carros";
+    QTest::newRow("list now unusable") << QByteArray("[forca]\ncategoria=Vazia\n") << "Carros";
+}
+
+void HangmanTest::categoryRememberedAndHinted()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, expected);
+
+    writeFile(Palavras::pastaDoUsuario() + QStringLiteral("/Vazia.txt"), "");
+    if (!file.isNull())
+        writeFile(settings.filePath(QStringLiteral("Zelvo.conf")), file);
+    reopen();
+    QVERIFY(categoryItem(expected)->isChecked());
+
+    // A solo game shows its category where it covers nothing.
+    auto *hint = child<QLabel>(QStringLiteral("lblCategoria"));
+    action(QStringLiteral("mnusolitario"))->trigger();
+    QTest::mouseClick(window->cmdInicio, Qt::LeftButton);
+    QVERIFY(hint->isVisible());
+    QCOMPARE(hint->text(), QStringLiteral("Categoria: ") + expected);
+    QCOMPARE(QAccessible::queryAccessibleInterface(hint)->text(QAccessible::Name), hint->text());
+    for (const QWidget *other :
+         window->client()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        QVERIFY(other == hint || !other->geometry().intersects(hint->geometry()));
+    QTest::mouseClick(window->cmdNovo, Qt::LeftButton);
+    QVERIFY(!hint->isVisible());
+
+    // A choice made now is the next window's.
+    categoryItem(QStringLiteral("Esportes"))->trigger();
+    reopen();
+    QVERIFY(categoryItem(QStringLiteral("Esportes"))->isChecked());
 }
 
 QTEST_MAIN(HangmanTest)

@@ -11,6 +11,7 @@
 #include "frmZelvo.h"
 #include "image.h"
 #include "msgbox.h"
+#include "palavras.h"
 #include "settings.h"
 #include "sounddevice.h"
 #include "system.h"
@@ -405,7 +406,8 @@ void HangmanTest::clickLetter()
     const QString word = w->txtPalavra->text().toUpper();
     int index = rng.below(26);
     if (!word.isEmpty() && rng.chance(0.5))
-        index = std::clamp(word[rng.below(int(word.size()))].unicode() - 'A', 0, 25);
+        index =
+            std::clamp(Palavras::dobra(word[rng.below(int(word.size()))]).unicode() - 'A', 0, 25);
     QPushButton *button = w->cmdLetra[index];
     click(QStringLiteral("letter ") + button->text() +
               (button->isEnabled() ? QString() : QStringLiteral(" (off)")),
@@ -618,11 +620,18 @@ void HangmanTest::afterEvent()
 
 void HangmanTest::checkBoard()
 {
-    const auto isLetter = [](QChar c) { return c >= QLatin1Char('A') && c <= QLatin1Char('Z'); };
-    const auto letterButton = [this](QChar c) { return w->cmdLetra[c.unicode() - 'A']; };
+    // Accented letters are played with the button of their letter.
+    const auto isLetter = [](QChar c) { return !Palavras::dobra(c).isNull(); };
+    const auto letterButton = [this](QChar c) {
+        return w->cmdLetra[Palavras::dobra(c).unicode() - 'A'];
+    };
+    const auto inWord = [](const QString &word, const QString &letter) {
+        return std::any_of(word.begin(), word.end(),
+                           [&](QChar c) { return QString(Palavras::dobra(c)) == letter; });
+    };
     const QString box = w->txtPalavra->text();
-    static const QRegularExpression letters(QStringLiteral("^[A-Za-z]{0,8}$"));
-    if (!letters.match(box).hasMatch()) {
+    if (box.size() > 8 || !std::all_of(box.begin(), box.end(), isLetter) ||
+        box != box.normalized(QString::NormalizationForm_C)) {
         fail(QStringLiteral("the word box holds \"%1\"").arg(box));
         return; // what follows reads the word's letters as buttons
     }
@@ -700,7 +709,7 @@ void HangmanTest::checkBoard()
     }
     int wrong = 0;
     for (QPushButton *letter : w->cmdLetra)
-        if (!letter->isEnabled() && !startWord.contains(letter->text()))
+        if (!letter->isEnabled() && !inWord(startWord, letter->text()))
             ++wrong;
     if (wrong != w->erros)
         fail(QStringLiteral("%1 wrong letters tried, but %2 wrong guesses counted")

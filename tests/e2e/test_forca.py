@@ -3,12 +3,14 @@ or drawn by the program, letters clicked on the board, the figure growing,
 and the game's end read out of its message box."""
 
 import contextlib
+import os
 import time
 import unittest
 
 import pyatspi
 
-from zelvo_e2e import Desktop, accessible_find, accessible_showing, main, px, wait_until
+from zelvo_e2e import (Desktop, accessible_centre, accessible_find, accessible_showing, main, px,
+                       wait_until)
 
 # The program's own word list for solo play.
 PALAVRAS = ["VECTRA", "OMEGA", "SAVEIRO", "FIESTA", "PALIO", "CORSA", "SANTANA", "SIENA",
@@ -235,6 +237,50 @@ class ForcaTest(unittest.TestCase):
             self.assertSoon(board.places,
                             [f"Letra {i + 1}: {c}" for i, c in enumerate(candidates[0])])
             self.assertSoon(board.figure, set(PARTES[1:]) | {BANQUINHO, CABECA_SORRIDENTE})
+
+    def test_own_word_list_played(self):
+        """A teacher's list with one playable word among bad lines: chosen
+        from the menu, its skipped lines told once, its word drawn and won."""
+        with Desktop() as desktop:
+            data = os.path.join(desktop.tmp, "data")
+            os.makedirs(os.path.join(data, "Zelvo", "palavras"))
+            path = os.path.join(data, "Zelvo", "palavras", "Turma.txt")
+            content = "# Palavras da turma\nguarda-chuva\n  Coração  \nabc1\n\nbom dia\n"
+            with open(path, "w", encoding="utf-8") as f:
+                f.write(content)
+            desktop.env.update(XDG_DATA_HOME=data, XDG_CONFIG_HOME=desktop.tmp + "/config")
+            _, board = open_hangman(desktop)
+
+            def point_at(name, *click):
+                item = wait_until(lambda: ([a for a in accessible_find(
+                    board.frame, lambda a: a.name == name and "menu item" in a.getRoleName())
+                    if accessible_showing(a)] or [None])[0], what=f"menu item {name}")
+                desktop.xdotool("mousemove", "--sync", *map(str, accessible_centre(item)), *click)
+            board.window.key("alt+o")
+            point_at("Categoria")
+            point_at("Turma", "click", "1")
+            box = desktop.message_box()
+            for part in (path, "3 palavras", "linha 2: 'guarda-chuva': hífen",
+                         "linha 4: 'abc1': algarismo", "linha 6: 'bom dia': espaço"):
+                self.assertIn(part, box.text)
+            box.answer("OK")
+
+            board.window.key("alt+o")
+            point_at("Solitário", "click", "1")
+            board.window.key("alt+i")
+            board.wait_places(hidden(7))
+            self.assertEqual([a.name for a in accessible_find(board.frame, lambda a: a.name
+                                                              .startswith("Categoria:"))],
+                             ["Categoria: Turma"])
+            self.assertTrue(desktop.no_message_box(), "the skipped words are told once")
+            for letter in "CORA":
+                board.click_letter(letter)
+            box = desktop.message_box()
+            self.assertEqual(box.text, "Parabéns você ganhou!!!")
+            box.answer("OK")
+            self.assertSoon(board.places, [f"Letra {i + 1}: {c}" for i, c in enumerate("CORAÇÃO")])
+            with open(path, encoding="utf-8") as f:
+                self.assertEqual(f.read(), content, "the list is only read")
 
 
 if __name__ == "__main__":
