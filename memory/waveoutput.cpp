@@ -5,11 +5,14 @@
 
 #include <SDL.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <limits>
-#include <mutex>
+#include <pthread.h>
+#include <sched.h>
+#include <sys/resource.h>
 #include <thread>
 
 namespace {
@@ -40,24 +43,18 @@ public:
         return *speaker;
     }
 
-    // "New cuts old": the callback reads the sound from its start on its
-    // next call. The lock is held only to swap what the callback reads; it is
-    // ours rather than SDL's device lock because the device itself is closed
-    // and opened again by the watcher while the window plays.
-    void start(const QByteArray &pcm)
-    {
-        std::lock_guard guard(m_lock);
-        m_sound = pcm;
-        m_position = 0;
-    }
-    void stop() { start(QByteArray()); }
+    // "New cuts old": the callback starts the sound from its beginning on its
+    // next call. The sound is handed over without a lock, so the window's
+    // thread, however late it runs, never holds up the audio thread. Sounds
+    // are never freed, so the callback may read them until the very end.
+    void start(const QByteArray *pcm) { m_next.store(pcm, std::memory_order_release); }
+    void stop() { start(&m_silence); }
 
 private:
     Speaker()
     {
         // Our callback does nothing but copy, so the audio thread may run at
-        // real-time priority wherever the system grants it (rtkit, or a
-        // real-time limit); elsewhere SDL settles for the highest nice level.
+        // real-time priority wherever the system grants it.
         SDL_SetHint(SDL_HINT_THREAD_FORCE_REALTIME_TIME_CRITICAL, "1");
         SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Zelvo");
         std::thread([this] { watch(); }).detach();
@@ -70,11 +67,36 @@ private:
 
     void fill(char *out, qsizetype length)
     {
-        std::lock_guard guard(m_lock);
-        const qsizetype copied = std::min(length, m_sound.size() - m_position);
-        std::memcpy(out, m_sound.constData() + m_position, size_t(copied));
+        // Each device runs a thread of its own; its first call asks once.
+        thread_local const bool raised = raisePriority();
+        Q_UNUSED(raised);
+        if (const QByteArray *next = m_next.exchange(nullptr, std::memory_order_acquire)) {
+            m_sound = next;
+            m_position = 0;
+        }
+        const qsizetype copied = std::min(length, m_sound->size() - m_position);
+        if (copied > 0)
+            std::memcpy(out, m_sound->constData() + m_position, size_t(copied));
         std::memset(out + copied, 0, size_t(length - copied));
         m_position += copied;
+    }
+
+    // A late callback is a hole in the sound, so the audio thread should run
+    // before anything else here. SDL asks rtkit for real-time scheduling;
+    // where there is no rtkit but the system lets this process schedule in
+    // real time itself (a real-time limit, or root), it is done here.
+    static bool raisePriority()
+    {
+        int policy = 0;
+        sched_param param{};
+        pthread_getschedparam(pthread_self(), &policy, &param);
+        if (policy == SCHED_RR || policy == SCHED_FIFO)
+            return true;
+        rlimit limit{};
+        getrlimit(RLIMIT_RTPRIO, &limit);
+        // Below the sound server's own threads, which desktops run at 5 or more.
+        param.sched_priority = int(std::clamp<rlim_t>(limit.rlim_cur, 1, 4));
+        return pthread_setschedparam(pthread_self(), SCHED_RR | SCHED_RESET_ON_FORK, &param) == 0;
     }
 
     bool open()
@@ -136,8 +158,10 @@ private:
         }
     }
 
-    std::mutex m_lock;
-    QByteArray m_sound; // under m_lock, as is m_position
+    const QByteArray m_silence;
+    std::atomic<const QByteArray *> m_next = nullptr;
+    // The audio thread's alone (one device, so one such thread, at a time).
+    const QByteArray *m_sound = &m_silence;
     qsizetype m_position = 0;
     SDL_AudioDeviceID m_device = 0; // the watcher's alone
 };
@@ -163,17 +187,18 @@ void WaveOutput::preload(const QStringList &fileNames)
 }
 
 // Decoded sounds are kept for the whole run, so reopening the window does not
-// decode them again. An empty entry marks a file known to be unplayable.
-const QByteArray &WaveOutput::load(const QString &fileName)
+// decode them again, and never freed, so the audio thread can read any of them
+// at any time. An empty one marks a file known to be unplayable.
+const QByteArray *WaveOutput::load(const QString &fileName)
 {
-    static QHash<QString, QByteArray> decoded;
-    auto found = decoded.constFind(fileName);
-    if (found == decoded.constEnd()) {
+    static auto *const decoded = new QHash<QString, const QByteArray *>;
+    const QByteArray *&pcm = (*decoded)[fileName];
+    if (!pcm) {
         QFile file(fileName);
-        found = decoded.insert(fileName, file.open(QIODevice::ReadOnly) ? decode(file.readAll())
-                                                                        : QByteArray());
+        pcm =
+            new QByteArray(file.open(QIODevice::ReadOnly) ? decode(file.readAll()) : QByteArray());
     }
-    return *found;
+    return pcm;
 }
 
 void WaveOutput::open(const QString &fileName)
@@ -183,7 +208,7 @@ void WaveOutput::open(const QString &fileName)
 
 void WaveOutput::play()
 {
-    if (m_open.isEmpty())
+    if (!m_open || m_open->isEmpty())
         return;
     Speaker::instance().start(m_open);
     m_playing = true;
@@ -191,7 +216,7 @@ void WaveOutput::play()
 
 void WaveOutput::close()
 {
-    m_open.clear();
+    m_open = nullptr;
     if (m_playing)
         Speaker::instance().stop();
     m_playing = false;

@@ -29,8 +29,8 @@ public:
     static constexpr int SampleRate = 44100;
 
 private:
-    static const QByteArray &load(const QString &fileName);
+    static const QByteArray *load(const QString &fileName);
 
-    QByteArray m_open;
+    const QByteArray *m_open = nullptr;
     bool m_playing = false;
 };
