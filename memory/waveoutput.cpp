@@ -131,9 +131,8 @@ private:
 
     // Keeps a device open: opens it, notices when it is lost (the sound server
     // went away) and opens it again, at most once a second while that fails.
-    // The status is polled four times a second rather than waited for as an
-    // event, because SDL's event wait without a video subsystem polls every
-    // millisecond.
+    // The device's status is polled four times a second, which needs no SDL
+    // event loop in a program that has Qt's.
     void watch()
     {
         bool reported = false;
@@ -147,8 +146,8 @@ private:
                 continue;
             }
             if (SDL_GetAudioDeviceStatus(m_device) == SDL_AUDIO_STOPPED) {
-                // SDL's PulseAudio connection dies with the server: only a
-                // fresh start of the audio subsystem connects again.
+                // The audio subsystem starts afresh too: its own connection
+                // to the server, which watches for devices, died with it.
                 SDL_CloseAudioDevice(m_device);
                 m_device = 0;
                 SDL_QuitSubSystem(SDL_INIT_AUDIO);

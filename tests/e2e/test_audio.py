@@ -3,7 +3,9 @@ null sink while the game is played from the screen: each pad's own sound as
 it goes dark, every sound whole, the wrong click's groan, and all of it
 whatever folder the program was started from."""
 
+import collections
 import os
+import signal
 import statistics
 import sys
 import time
@@ -259,6 +261,53 @@ class AudioTest(unittest.TestCase):
             if missing:
                 save_recording(recorder, desktop.artefact("recording.wav"))
             self.assertEqual(missing, [], heard.describe(flashes[0][1]))
+
+    def test_sound_comes_back_after_the_sound_server_restarts(self):
+        """The sound server dies during a game and is started again: the game
+        goes on in silence, nothing is printed more than once, and the pads are
+        heard again within 2 s of the new server's first recorded data (a
+        fresh null sink renders nothing before that)."""
+        refs = references()
+        with Desktop(audio=True) as desktop:
+            window, toy = start_memory(desktop)
+            with Recorder(desktop) as recorder:
+                flashes, _, box = play(self, desktop, window, toy, rounds=1)
+            box.answer("OK")
+            before = Heard(recorder, refs)
+            self.assertTrue(all(before.nearest(lit + BLINK, within=0.3) for _, lit, _ in flashes),
+                            before.describe(flashes[0][1]))
+
+            desktop.kill_sound_server()
+            # A game played while the server is away keeps its beat.
+            window.click(*INICIO)
+            self.assertEqual(len(toy.watch(1, timeout=3)), 1)
+            time.sleep(1.0)
+            desktop.start_sound_server()
+
+            with Recorder(desktop) as recorder:
+                flashes, _, box = play(self, desktop, window, toy, rounds=2)
+            box.answer("OK")
+            heard = Heard(recorder, refs)
+            back = recorder.clock.origin()
+            due = [(PAD_SOUNDS[pad], lit + BLINK) for pad, lit, _ in flashes
+                   if lit + BLINK >= back + 2.0]
+            self.assertTrue(due, "the game ended before 2 s had passed")
+            missed = [(name, round(at - back, 3)) for name, at in due
+                      if (heard.nearest(at, within=0.3) or {}).get("name") != name]
+            first = next((round(at - back, 3) for _, at in
+                          ((p, lit + BLINK) for p, lit, _ in flashes)
+                          if heard.nearest(at, within=0.3)), None)
+            print(f"after the restart, the first pad heard started {first} s after the "
+                  f"recording's first data", file=sys.stderr)
+            if missed:
+                save_recording(recorder, desktop.artefact("recording.wav"))
+            self.assertEqual(missed, [], heard.describe(back))
+
+            os.killpg(desktop.program.pid, signal.SIGTERM)
+            desktop.program.wait(timeout=5)
+            said = desktop.program.stderr.read().decode(errors="replace").splitlines()
+            repeated = [line for line, n in collections.Counter(said).items() if n > 1]
+            self.assertEqual(repeated, [], said)
 
 
 if __name__ == "__main__":
