@@ -57,6 +57,10 @@ private:
         // real-time priority wherever the system grants it.
         SDL_SetHint(SDL_HINT_THREAD_FORCE_REALTIME_TIME_CRITICAL, "1");
         SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Zelvo");
+        // SDL starts its event subsystem with the audio one, and would then
+        // turn SIGINT and SIGTERM into events that nobody reads: the program
+        // must still end on them.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         std::thread([this] { watch(); }).detach();
     }
 
@@ -101,6 +105,8 @@ private:
 
     bool open()
     {
+        // A sound started while there was no device is not played late.
+        m_next.store(&m_silence);
         if (!SDL_WasInit(SDL_INIT_AUDIO) && SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
             return false;
         SDL_AudioSpec want{};
@@ -125,6 +131,8 @@ private:
         // back to another one (ALSA) and stay there.
         SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, SDL_GetCurrentAudioDriver(),
                                 SDL_HINT_DEFAULT);
+        // Nobody reads SDL's events: the device events it queued go.
+        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
         SDL_PauseAudioDevice(m_device, 0);
         return true;
     }

@@ -428,7 +428,8 @@ class Recorder:
              "--channels=1", "--latency-msec=10", self.path])
         # parec's first data comes late: give it a head start.
         wait_until(lambda: os.path.exists(self.path) and os.path.getsize(self.path) > 0,
-                   timeout=5, what="the recorder")
+                   timeout=5, interval=0.005, what="the recorder")
+        self.first_data = time.monotonic()
         time.sleep(1.0)
         self.clock = RecordingClock(self.path, self.RATE)
         return self
