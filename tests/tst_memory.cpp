@@ -38,7 +38,7 @@ QByteArray toneFile(int format, int bits, int channels, int rate, double seconds
             } else if (bits == 8) {
                 bytes[0] = char(quint8(128 + std::lround(v * 127)));
             } else {
-                const qint32 x = qint32(std::lround(v * ((1 << (bits - 1)) - 1)));
+                const qint32 x = qint32(std::lround(v * double((1LL << (bits - 1)) - 1)));
                 qToLittleEndian<qint32>(x, bytes);
             }
             data.append(bytes, bits / 8);
