@@ -20,7 +20,7 @@ WRONG_SOUND = "Aah"
 # A pad's sound starts as it goes dark, a blink after it lit.
 BLINK = 0.150
 # Where a sound starts, against where the screen says it should: the output
-# queues up to about 20 ms ahead, the null sink's monitor and the recording's clock
+# queues up to 20 ms or so ahead, the null sink's monitor and the recording's clock
 # add about 10 ms each way, and a timer on a busy two-core machine a few tens
 # of milliseconds; measured here -10 to +20 ms. A sound held back by a whole
 # read-ahead buffer (up to 186 ms) is well outside.
@@ -297,9 +297,8 @@ class AudioTest(unittest.TestCase):
             self.assertTrue(due, "the game ended before 2 s had passed")
             missed = [(name, round(at - back, 3)) for name, at in due
                       if (heard.nearest(at, within=0.3) or {}).get("name") != name]
-            first = next((round(at - back, 3) for _, at in
-                          ((p, lit + BLINK) for p, lit, _ in flashes)
-                          if heard.nearest(at, within=0.3)), None)
+            first = next((round(lit + BLINK - back, 3) for _, lit, _ in flashes
+                          if heard.nearest(lit + BLINK, within=0.3)), None)
             print(f"after the restart, the first pad heard started {first} s after the "
                   f"recording's first data", file=sys.stderr)
             if missed:
