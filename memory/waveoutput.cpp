@@ -7,9 +7,11 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <cstring>
 #include <limits>
+#include <mutex>
 #include <pthread.h>
 #include <sched.h>
 #include <sys/resource.h>
@@ -28,12 +30,14 @@ int bufferFrames()
     return ok && frames >= 16 && frames <= 16384 ? frames : 512;
 }
 
-// The one output device of the process, opened by a thread of its own on the
-// first Memory window and kept for the whole run. Opening it takes a few
-// milliseconds, closing it 50 ms to 1.7 s: neither may hold up the window's
-// thread, so the device is never closed by it, nor at exit (the process's end
-// takes the device with it, and the speaker is never destroyed for that
-// reason: SDL's audio thread may read it until the very end).
+// The one output device of the process, opened by a thread of its own when a
+// Memory window opens and kept while one is open, and for a few seconds
+// after: an open device streams silence, which costs a sleeping launcher
+// more than half a percent of a core. Opening it takes a few milliseconds,
+// closing it 50 ms to 1.7 s: neither may hold up the window's thread, so the
+// device is never closed by it, nor at exit (the process's end takes the
+// device with it, and the speaker is never destroyed for that reason: SDL's
+// audio thread may read it until the very end).
 class Speaker
 {
 public:
@@ -49,6 +53,16 @@ public:
     // are never freed, so the callback may read them until the very end.
     void start(const QByteArray *pcm) { m_next.store(pcm, std::memory_order_release); }
     void stop() { start(&m_silence); }
+
+    // A window that may play holds the device open.
+    void hold(int windows)
+    {
+        {
+            std::lock_guard guard(m_lock);
+            m_windows += windows;
+        }
+        m_wake.notify_one();
+    }
 
 private:
     Speaker()
@@ -137,34 +151,51 @@ private:
         return true;
     }
 
-    // Keeps a device open: opens it, notices when it is lost (the sound server
-    // went away) and opens it again, at most once a second while that fails.
-    // The device's status is polled four times a second, which needs no SDL
-    // event loop in a program that has Qt's.
+    // Keeps a device open while a window holds it: opens it, notices when it
+    // is lost (the sound server went away) and opens it again, at most once a
+    // second while that fails. The device's status is polled four times a
+    // second, which needs no SDL event loop in a program that has Qt's.
     void watch()
     {
+        using Clock = std::chrono::steady_clock;
         bool reported = false;
+        Clock::time_point released = Clock::now();
+        std::unique_lock guard(m_lock);
         for (;;) {
-            if (m_device == 0 && !open()) {
+            const bool wanted = m_windows > 0;
+            guard.unlock();
+            if (wanted)
+                released = Clock::now();
+            std::chrono::milliseconds pause = 250ms;
+            if (m_device == 0 && wanted && !open()) {
                 if (!reported)
                     std::fprintf(stderr, "zelvo: no sound (%s); trying again every second\n",
                                  SDL_GetError());
                 reported = true;
-                std::this_thread::sleep_for(1s);
-                continue;
-            }
-            if (SDL_GetAudioDeviceStatus(m_device) == SDL_AUDIO_STOPPED) {
+                pause = 1s;
+            } else if (m_device != 0 && SDL_GetAudioDeviceStatus(m_device) == SDL_AUDIO_STOPPED) {
                 // The audio subsystem starts afresh too: its own connection
                 // to the server, which watches for devices, died with it.
                 SDL_CloseAudioDevice(m_device);
                 m_device = 0;
                 SDL_QuitSubSystem(SDL_INIT_AUDIO);
-                continue;
+                pause = 0ms;
+            } else if (m_device != 0 && !wanted && Clock::now() - released > 3s) {
+                // Kept a while, so a window reopened at once finds it ready.
+                SDL_CloseAudioDevice(m_device);
+                m_device = 0;
             }
-            std::this_thread::sleep_for(250ms);
+            if (m_device == 0 && !wanted)
+                pause = 24h; // nothing to do until a window opens
+            guard.lock();
+            if (pause > 0ms)
+                m_wake.wait_for(guard, pause, [&] { return (m_windows > 0) != wanted; });
         }
     }
 
+    std::mutex m_lock;
+    std::condition_variable m_wake;
+    int m_windows = 0; // under m_lock
     const QByteArray m_silence;
     std::atomic<const QByteArray *> m_next = nullptr;
     // The audio thread's alone (one device, so one such thread, at a time).
@@ -177,7 +208,7 @@ private:
 
 WaveOutput::WaveOutput()
 {
-    Speaker::instance();
+    Speaker::instance().hold(1);
 }
 
 WaveOutput::~WaveOutput()
@@ -185,6 +216,7 @@ WaveOutput::~WaveOutput()
     // The window that made a sound takes it along when it closes.
     if (m_playing)
         Speaker::instance().stop();
+    Speaker::instance().hold(-1);
 }
 
 void WaveOutput::preload(const QStringList &fileNames)

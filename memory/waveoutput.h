@@ -5,11 +5,11 @@
 #include <QByteArray>
 
 // Plays wave files through the default audio output, with SDL. Files are
-// decoded once per run and kept; one output device is opened for the whole
-// process and fed from SDL's own audio thread, so a sound starts within a
-// buffer's length of the call and is heard whole. With no audio device, or
-// while the sound server is away, every call is silently ignored, and the
-// device is opened again when the server comes back.
+// decoded once per run and kept; the process's one output device is opened
+// while a WaveOutput lives and fed from SDL's own audio thread, so a sound
+// starts within a buffer's length of the call and is heard whole. With no
+// audio device, or while the sound server is away, every call is silently
+// ignored, and the device is opened again when the server comes back.
 class WaveOutput : public SoundDevice
 {
 public:

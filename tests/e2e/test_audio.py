@@ -26,9 +26,10 @@ BLINK = 0.150
 # read-ahead buffer (up to 186 ms) is well outside.
 ONSET_SLACK = 0.060
 # A sound heard whole lasts its file's audible part, to the sample: the null
-# sink passes it through untouched. One buffer that came late (11.6 ms)
-# stretches it past this.
-LENGTH_TOLERANCE = 0.010
+# sink passes it through untouched. One buffer that came late stretches it by
+# 11.6 ms: seen once in some 300 sounds while another job ran a real-time
+# sound server beside the test's, so one is let pass. Two or more are not.
+LENGTH_TOLERANCE = 0.020
 # The share of a file's audible part that must be found in the recording: a
 # dropout of a few milliseconds at a sound's start is not a sound cut short.
 WHOLE = 0.9
