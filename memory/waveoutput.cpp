@@ -1,111 +1,222 @@
 #include "waveoutput.h"
 
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
 #include <QFile>
 #include <QHash>
-#include <QIODevice>
-#include <QMediaDevices>
-#include <QMutex>
-#include <QThread>
-#include <QtEndian>
 
+#include <SDL.h>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
 #include <cstring>
+#include <limits>
+#include <mutex>
+#include <pthread.h>
+#include <sched.h>
+#include <sys/resource.h>
+#include <thread>
 
-// An endless stream: the sound being played, then silence. Keeping the stream
-// running means a new sound only waits for the samples already queued. The
-// sound thread reads it while the window's thread starts and stops sounds.
-class PcmStream : public QIODevice
+namespace {
+
+using namespace std::chrono_literals;
+
+// 512 frames (11.6 ms) per callback: see docs/performance.md for the sizes
+// measured and why this one. ZELVO_AUDIO_FRAMES overrides it for the bench.
+int bufferFrames()
+{
+    bool ok = false;
+    const int frames = qEnvironmentVariableIntValue("ZELVO_AUDIO_FRAMES", &ok);
+    return ok && frames >= 16 && frames <= 16384 ? frames : 512;
+}
+
+// The one output device of the process, opened by a thread of its own when a
+// Memory window opens and kept while one is open, and for a few seconds
+// after: an open device streams silence, which costs a sleeping launcher
+// more than half a percent of a core. Opening it takes a few milliseconds,
+// closing it 50 ms to 1.7 s: neither may hold up the window's thread, so the
+// device is never closed by it, nor at exit (the process's end takes the
+// device with it, and the speaker is never destroyed for that reason: SDL's
+// audio thread may read it until the very end).
+class Speaker
 {
 public:
-    // Unbuffered: a buffered device reads 16 KiB (186 ms) of silence ahead,
-    // which a new sound would have to wait behind.
-    PcmStream() { open(QIODevice::ReadOnly | QIODevice::Unbuffered); }
-
-    void start(const QByteArray &pcm)
+    static Speaker &instance()
     {
-        QMutexLocker locker(&m_lock);
-        m_pcm = pcm;
-        m_position = 0;
-    }
-    void stop()
-    {
-        QMutexLocker locker(&m_lock);
-        m_pcm.clear();
-        m_position = 0;
+        static Speaker *const speaker = new Speaker;
+        return *speaker;
     }
 
-    bool isSequential() const override { return true; }
-    qint64 bytesAvailable() const override { return std::numeric_limits<int>::max(); }
+    // "New cuts old": the callback starts the sound from its beginning on its
+    // next call. The sound is handed over without a lock, so the window's
+    // thread, however late it runs, never holds up the audio thread. Sounds
+    // are never freed, so the callback may read them until the very end.
+    void start(const QByteArray *pcm) { m_next.store(pcm, std::memory_order_release); }
+    void stop() { start(&m_silence); }
 
-protected:
-    qint64 readData(char *data, qint64 maxSize) override
+    // A window that may play holds the device open.
+    void hold(int windows)
     {
-        maxSize &= ~qint64(1); // whole samples only
-        QMutexLocker locker(&m_lock);
-        const qint64 left = m_pcm.size() - m_position;
-        const qint64 copied = std::clamp<qint64>(left, 0, maxSize);
-        std::memcpy(data, m_pcm.constData() + m_position, size_t(copied));
-        std::memset(data + copied, 0, size_t(maxSize - copied));
-        m_position += copied;
-        return maxSize;
+        {
+            std::lock_guard guard(m_lock);
+            m_windows += windows;
+        }
+        m_wake.notify_one();
     }
-    qint64 writeData(const char *, qint64) override { return -1; }
 
 private:
-    QMutex m_lock;
-    QByteArray m_pcm;
-    qint64 m_position = 0;
+    Speaker()
+    {
+        // Our callback does nothing but copy, so the audio thread may run at
+        // real-time priority wherever the system grants it.
+        SDL_SetHint(SDL_HINT_THREAD_FORCE_REALTIME_TIME_CRITICAL, "1");
+        SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Zelvo");
+        // SDL starts its event subsystem with the audio one, and would then
+        // turn SIGINT and SIGTERM into events that nobody reads: the program
+        // must still end on them.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        std::thread([this] { watch(); }).detach();
+    }
+
+    static void SDLCALL feed(void *self, Uint8 *stream, int length)
+    {
+        static_cast<Speaker *>(self)->fill(reinterpret_cast<char *>(stream), length);
+    }
+
+    void fill(char *out, qsizetype length)
+    {
+        // Each device runs a thread of its own; its first call asks once.
+        thread_local const bool raised = raisePriority();
+        Q_UNUSED(raised);
+        if (const QByteArray *next = m_next.exchange(nullptr, std::memory_order_acquire)) {
+            m_sound = next;
+            m_position = 0;
+        }
+        const qsizetype copied = std::min(length, m_sound->size() - m_position);
+        if (copied > 0)
+            std::memcpy(out, m_sound->constData() + m_position, size_t(copied));
+        std::memset(out + copied, 0, size_t(length - copied));
+        m_position += copied;
+    }
+
+    // A late callback is a hole in the sound, so the audio thread should run
+    // before anything else here. SDL asks rtkit for real-time scheduling;
+    // where there is no rtkit but the system lets this process schedule in
+    // real time itself (a real-time limit, or root), it is done here.
+    static bool raisePriority()
+    {
+        int policy = 0;
+        sched_param param{};
+        pthread_getschedparam(pthread_self(), &policy, &param);
+        if (policy == SCHED_RR || policy == SCHED_FIFO)
+            return true;
+        rlimit limit{};
+        getrlimit(RLIMIT_RTPRIO, &limit);
+        // Below the sound server's own threads, which desktops run at 5 or more.
+        param.sched_priority = int(std::clamp<rlim_t>(limit.rlim_cur, 1, 4));
+        return pthread_setschedparam(pthread_self(), SCHED_RR | SCHED_RESET_ON_FORK, &param) == 0;
+    }
+
+    bool open()
+    {
+        // A sound started while there was no device is not played late.
+        m_next.store(&m_silence);
+        if (!SDL_WasInit(SDL_INIT_AUDIO) && SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+            return false;
+        SDL_AudioSpec want{};
+        want.freq = WaveOutput::SampleRate;
+        want.format = AUDIO_S16SYS;
+        want.channels = 1;
+        want.samples = Uint16(bufferFrames());
+        want.callback = feed;
+        want.userdata = this;
+        // No changes allowed: SDL converts to whatever the device wants, so
+        // the decoded sounds never depend on which device is open.
+        m_device = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
+        if (m_device == 0) {
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            // Later attempts wait for a sound server only: ALSA, tried on a
+            // machine without a sound card, prints its errors at every try.
+            SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "pulseaudio,pipewire", SDL_HINT_DEFAULT);
+            return false;
+        }
+        // A device opened again after the server came back must come from the
+        // same driver: left to choose while the server is away, SDL would fall
+        // back to another one (ALSA) and stay there.
+        SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, SDL_GetCurrentAudioDriver(),
+                                SDL_HINT_DEFAULT);
+        // Nobody reads SDL's events: the device events it queued go.
+        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+        SDL_PauseAudioDevice(m_device, 0);
+        return true;
+    }
+
+    // Keeps a device open while a window holds it: opens it, notices when it
+    // is lost (the sound server went away) and opens it again, at most once a
+    // second while that fails. The device's status is polled four times a
+    // second, which needs no SDL event loop in a program that has Qt's.
+    void watch()
+    {
+        using Clock = std::chrono::steady_clock;
+        bool reported = false;
+        Clock::time_point released = Clock::now();
+        std::unique_lock guard(m_lock);
+        for (;;) {
+            const bool wanted = m_windows > 0;
+            guard.unlock();
+            if (wanted)
+                released = Clock::now();
+            std::chrono::milliseconds pause = 250ms;
+            if (m_device == 0 && wanted && !open()) {
+                if (!reported)
+                    std::fprintf(stderr, "zelvo: no sound (%s); trying again every second\n",
+                                 SDL_GetError());
+                reported = true;
+                pause = 1s;
+            } else if (m_device != 0 && SDL_GetAudioDeviceStatus(m_device) == SDL_AUDIO_STOPPED) {
+                // The audio subsystem starts afresh too: its own connection
+                // to the server, which watches for devices, died with it.
+                SDL_CloseAudioDevice(m_device);
+                m_device = 0;
+                SDL_QuitSubSystem(SDL_INIT_AUDIO);
+                pause = 0ms;
+            } else if (m_device != 0 && !wanted && Clock::now() - released > 3s) {
+                // Kept a while, so a window reopened at once finds it ready.
+                SDL_CloseAudioDevice(m_device);
+                m_device = 0;
+            }
+            if (m_device == 0 && !wanted)
+                pause = 24h; // nothing to do until a window opens
+            guard.lock();
+            if (pause > 0ms)
+                m_wake.wait_for(guard, pause, [&] { return (m_windows > 0) != wanted; });
+        }
+    }
+
+    std::mutex m_lock;
+    std::condition_variable m_wake;
+    int m_windows = 0; // under m_lock
+    const QByteArray m_silence;
+    std::atomic<const QByteArray *> m_next = nullptr;
+    // The audio thread's alone (one device, so one such thread, at a time).
+    const QByteArray *m_sound = &m_silence;
+    qsizetype m_position = 0;
+    SDL_AudioDeviceID m_device = 0; // the watcher's alone
 };
+
+} // namespace
 
 WaveOutput::WaveOutput()
 {
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull())
-        return;
-    QAudioFormat format;
-    format.setSampleRate(SampleRate);
-    format.setChannelCount(1);
-    format.setSampleFormat(QAudioFormat::Int16);
-    if (!device.isFormatSupported(format))
-        return;
-
-    // The sink is fed from a thread of its own: fed from the window's thread
-    // it ran dry whenever the window was busy for longer than the buffer, and
-    // a sound then came out with a gap.
-    m_thread = std::make_unique<QThread>();
-    m_thread->setObjectName(QStringLiteral("zelvo sound"));
-    m_thread->start();
-    m_context = std::make_unique<QObject>();
-    m_context->moveToThread(m_thread.get());
-    QMetaObject::invokeMethod(
-        m_context.get(),
-        [this, device, format] {
-            m_stream = std::make_unique<PcmStream>();
-            m_sink = std::make_unique<QAudioSink>(device, format);
-            // About 30 ms queued ahead: short enough to feel instant.
-            m_sink->setBufferSize(format.bytesForDuration(30000));
-            m_sink->start(m_stream.get());
-        },
-        Qt::BlockingQueuedConnection);
+    Speaker::instance().hold(1);
 }
 
 WaveOutput::~WaveOutput()
 {
-    if (!m_thread)
-        return;
-    // The sink and its stream belong to the sound thread: they go with it.
-    QMetaObject::invokeMethod(
-        m_context.get(),
-        [this] {
-            m_sink->stop();
-            m_sink.reset();
-            m_stream.reset();
-        },
-        Qt::BlockingQueuedConnection);
-    m_thread->quit();
-    m_thread->wait();
+    // The window that made a sound takes it along when it closes.
+    if (m_playing)
+        Speaker::instance().stop();
+    Speaker::instance().hold(-1);
 }
 
 void WaveOutput::preload(const QStringList &fileNames)
@@ -115,17 +226,18 @@ void WaveOutput::preload(const QStringList &fileNames)
 }
 
 // Decoded sounds are kept for the whole run, so reopening the window does not
-// decode them again. An empty entry marks a file known to be unplayable.
-const QByteArray &WaveOutput::load(const QString &fileName)
+// decode them again, and never freed, so the audio thread can read any of them
+// at any time. An empty one marks a file known to be unplayable.
+const QByteArray *WaveOutput::load(const QString &fileName)
 {
-    static QHash<QString, QByteArray> decoded;
-    auto found = decoded.constFind(fileName);
-    if (found == decoded.constEnd()) {
+    static auto *const decoded = new QHash<QString, const QByteArray *>;
+    const QByteArray *&pcm = (*decoded)[fileName];
+    if (!pcm) {
         QFile file(fileName);
-        found = decoded.insert(fileName, file.open(QIODevice::ReadOnly) ? decode(file.readAll())
-                                                                        : QByteArray());
+        pcm =
+            new QByteArray(file.open(QIODevice::ReadOnly) ? decode(file.readAll()) : QByteArray());
     }
-    return *found;
+    return pcm;
 }
 
 void WaveOutput::open(const QString &fileName)
@@ -135,68 +247,49 @@ void WaveOutput::open(const QString &fileName)
 
 void WaveOutput::play()
 {
-    if (m_stream && !m_open.isEmpty())
-        m_stream->start(m_open);
+    if (!m_open || m_open->isEmpty())
+        return;
+    Speaker::instance().start(m_open);
+    m_playing = true;
 }
 
 void WaveOutput::close()
 {
-    m_open.clear();
-    if (m_stream)
-        m_stream->stop();
+    m_open = nullptr;
+    if (m_playing)
+        Speaker::instance().stop();
+    m_playing = false;
 }
 
 QByteArray WaveOutput::decode(const QByteArray &file)
 {
-    const auto u16 = [&](qsizetype at) {
-        return qFromLittleEndian<quint16>(file.constData() + at);
-    };
-    const auto u32 = [&](qsizetype at) {
-        return qFromLittleEndian<quint32>(file.constData() + at);
-    };
-
-    if (file.size() < 12 || !file.startsWith("RIFF") || file.mid(8, 4) != "WAVE")
+    // A file cut short is refused rather than played in part; this is
+    // process-wide, but only this function reads wave files.
+    SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
+    if (file.isEmpty() || file.size() > std::numeric_limits<int>::max())
         return {};
-    int channels = 0, rate = 0, bits = 0;
-    qsizetype at = 12;
-    while (at + 8 <= file.size()) {
-        const QByteArray id = file.mid(at, 4);
-        const qsizetype size = u32(at + 4);
-        const qsizetype body = at + 8;
-        if (size > file.size() - body)
-            return {};
-        if (id == "fmt " && size >= 16) {
-            if (u16(body) != 1) // PCM only
-                return {};
-            channels = u16(body + 2);
-            rate = int(u32(body + 4));
-            bits = u16(body + 14);
-        } else if (id == "data") {
-            if (channels < 1 || bits != 16 || rate < 1000)
-                return {};
-            const qsizetype frames = size / (2 * channels);
-            const auto sample = [&](qsizetype frame) {
-                int sum = 0;
-                for (int c = 0; c < channels; ++c)
-                    sum += qFromLittleEndian<qint16>(file.constData() + body +
-                                                     2 * (frame * channels + c));
-                return sum / channels;
-            };
-            // Other rates are resampled by linear interpolation: good enough for
-            // short effects, and our own files need none.
-            const qsizetype outFrames = frames * SampleRate / rate;
-            QByteArray pcm(outFrames * 2, Qt::Uninitialized);
-            for (qsizetype i = 0; i < outFrames; ++i) {
-                const double source = double(i) * rate / SampleRate;
-                const qsizetype j = qsizetype(source);
-                const double t = source - double(j);
-                const int a = sample(j);
-                const int b = j + 1 < frames ? sample(j + 1) : a;
-                qToLittleEndian<qint16>(qint16(a + (b - a) * t), pcm.data() + 2 * i);
-            }
-            return pcm;
-        }
-        at = body + size + (size & 1);
+    SDL_RWops *source = SDL_RWFromConstMem(file.constData(), int(file.size()));
+    if (!source)
+        return {};
+    SDL_AudioSpec spec;
+    Uint8 *samples = nullptr;
+    Uint32 length = 0;
+    if (!SDL_LoadWAV_RW(source, 1, &spec, &samples, &length))
+        return {};
+    QByteArray pcm;
+    SDL_AudioCVT cvt;
+    if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS, 1,
+                          SampleRate) >= 0 &&
+        qint64(length) * cvt.len_mult <= std::numeric_limits<int>::max()) {
+        pcm.resize(qsizetype(length) * cvt.len_mult);
+        std::memcpy(pcm.data(), samples, length);
+        cvt.buf = reinterpret_cast<Uint8 *>(pcm.data());
+        cvt.len = int(length);
+        if (SDL_ConvertAudio(&cvt) == 0)
+            pcm.resize(cvt.len_cvt & ~1);
+        else
+            pcm.clear();
     }
-    return {};
+    SDL_FreeWAV(samples);
+    return pcm;
 }

@@ -3,17 +3,13 @@
 #include "sounddevice.h"
 
 #include <QByteArray>
-#include <QObject>
-#include <memory>
 
-class QAudioSink;
-class QThread;
-class PcmStream;
-
-// Plays wave files through the default audio output. Files are decoded once
-// into memory and one output stream stays open while the window lives, so a
-// sound starts within a buffer's length of the call and is heard whole. With
-// no audio device every call is silently ignored.
+// Plays wave files through the default audio output, with SDL. Files are
+// decoded once per run and kept; the process's one output device is opened
+// while a WaveOutput lives and fed from SDL's own audio thread, so a sound
+// starts within a buffer's length of the call and is heard whole. With no
+// audio device, or while the sound server is away, every call is silently
+// ignored, and the device is opened again when the server comes back.
 class WaveOutput : public SoundDevice
 {
 public:
@@ -25,18 +21,16 @@ public:
     void close() override;
     void preload(const QStringList &fileNames) override;
 
-    // Decodes a 16-bit PCM wave file into mono samples at the output rate;
-    // returns nothing for anything else.
+    // Decodes a wave file that SDL reads whole (PCM of 8 to 32 bits, float,
+    // ADPCM; any rate; mono or stereo) into mono 16-bit samples at the output
+    // rate; returns nothing for anything else, a truncated file included.
     static QByteArray decode(const QByteArray &file);
 
     static constexpr int SampleRate = 44100;
 
 private:
-    static const QByteArray &load(const QString &fileName);
+    static const QByteArray *load(const QString &fileName);
 
-    QByteArray m_open;
-    std::unique_ptr<QThread> m_thread;
-    std::unique_ptr<QObject> m_context; // lives on m_thread
-    std::unique_ptr<PcmStream> m_stream;
-    std::unique_ptr<QAudioSink> m_sink;
+    const QByteArray *m_open = nullptr;
+    bool m_playing = false;
 };

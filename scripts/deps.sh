@@ -6,8 +6,8 @@ set -euo pipefail
 packages=()
 for purpose in "$@"; do
     case "$purpose" in
-    build) packages+=(cmake g++ make python3 qt6-base-dev qt6-svg-dev qt6-multimedia-dev libgl-dev) ;;
-    run) packages+=(qt6-qpa-plugins libqt6svg6 fonts-liberation2 qt6-translations-l10n) ;;
+    build) packages+=(cmake g++ make python3 qt6-base-dev qt6-svg-dev libsdl2-dev libgl-dev) ;;
+    run) packages+=(qt6-qpa-plugins libqt6svg6 libsdl2-2.0-0 fonts-liberation2 qt6-translations-l10n) ;;
     test) packages+=(xvfb xauth openbox xdotool x11-utils imagemagick pulseaudio pulseaudio-utils dbus
         at-spi2-core python3-pyatspi python3-xlib desktop-file-utils appstream
         build-essential dpkg-dev debhelper lintian man-db) ;;

@@ -3,7 +3,9 @@ null sink while the game is played from the screen: each pad's own sound as
 it goes dark, every sound whole, the wrong click's groan, and all of it
 whatever folder the program was started from."""
 
+import collections
 import os
+import signal
 import statistics
 import sys
 import time
@@ -17,15 +19,17 @@ PAD_SOUNDS = ["Plasma", "Whop", "Eatghost", "Jawharp"]
 WRONG_SOUND = "Aah"
 # A pad's sound starts as it goes dark, a blink after it lit.
 BLINK = 0.150
-# Where a sound starts, against where the screen says it should: the sink
-# queues about 30 ms ahead, the null sink's monitor and the recording's clock
+# Where a sound starts, against where the screen says it should: the output
+# queues up to 20 ms or so ahead, the null sink's monitor and the recording's clock
 # add about 10 ms each way, and a timer on a busy two-core machine a few tens
 # of milliseconds; measured here -10 to +20 ms. A sound held back by a whole
 # read-ahead buffer (up to 186 ms) is well outside.
 ONSET_SLACK = 0.060
-# A sound heard whole lasts its file's audible part; a dropped buffer or two
-# inside it stretch it by 20 ms or so, a cut-off sound is much shorter.
-LENGTH_TOLERANCE = 0.10
+# A sound heard whole lasts its file's audible part, to the sample: the null
+# sink passes it through untouched. One buffer that came late stretches it by
+# 11.6 ms: seen once in some 300 sounds while another job ran a real-time
+# sound server beside the test's, so one is let pass. Two or more are not.
+LENGTH_TOLERANCE = 0.020
 # The share of a file's audible part that must be found in the recording: a
 # dropout of a few milliseconds at a sound's start is not a sound cut short.
 WHOLE = 0.9
@@ -207,7 +211,7 @@ class AudioTest(unittest.TestCase):
                     problems.append(f"{when}: its sound started {sound['at'] - lit:.3f} s later, "
                                     f"not {BLINK:.3f} s")
                 expected = refs[name].length
-                if abs(sound["length"] - expected) > LENGTH_TOLERANCE * expected \
+                if abs(sound["length"] - expected) > LENGTH_TOLERANCE \
                         or sound["whole"] < WHOLE:
                     problems.append(f"{when}: {name} lasted {sound['length']:.3f} s with "
                                     f"{sound['whole']:.0%} of it heard; its file {expected:.3f} s")
@@ -225,7 +229,7 @@ class AudioTest(unittest.TestCase):
                 problems.append(f"the wrong click sounded {groan['name']}, not {WRONG_SOUND}")
             if not -0.02 < after_click < ONSET_SLACK:
                 problems.append(f"{WRONG_SOUND} started {after_click:.3f} s after the wrong click")
-            if abs(groan["length"] - expected) > LENGTH_TOLERANCE * expected \
+            if abs(groan["length"] - expected) > LENGTH_TOLERANCE \
                     or groan["whole"] < WHOLE:
                 problems.append(f"{WRONG_SOUND} lasted {groan['length']:.3f} s with "
                                 f"{groan['whole']:.0%} of it heard; its file {expected:.3f} s")
@@ -259,6 +263,55 @@ class AudioTest(unittest.TestCase):
             if missing:
                 save_recording(recorder, desktop.artefact("recording.wav"))
             self.assertEqual(missing, [], heard.describe(flashes[0][1]))
+
+    def test_sound_comes_back_after_the_sound_server_restarts(self):
+        """The sound server dies during a game and is started again: the game
+        goes on in silence, nothing is printed more than once, and the pads are
+        heard again within 2 s of the new server's first recorded data (a
+        fresh null sink renders nothing before that)."""
+        refs = references()
+        with Desktop(audio=True) as desktop:
+            window, toy = start_memory(desktop)
+            with Recorder(desktop) as recorder:
+                flashes, _, box = play(self, desktop, window, toy, rounds=1)
+            box.answer("OK")
+            before = Heard(recorder, refs)
+            self.assertTrue(all(before.nearest(lit + BLINK, within=0.3) for _, lit, _ in flashes),
+                            before.describe(flashes[0][1]))
+
+            desktop.kill_sound_server()
+            # A game played while the server is away keeps its beat. (Started
+            # by its key: the pointer stays off the button that play() clicks,
+            # which xdotool would otherwise wait to see it move to.)
+            window.key("F2")
+            self.assertEqual(len(toy.watch(1, timeout=3)), 1)
+            time.sleep(1.0)
+            desktop.start_sound_server()
+
+            with Recorder(desktop) as recorder:
+                flashes, _, box = play(self, desktop, window, toy, rounds=2)
+            box.answer("OK")
+            heard = Heard(recorder, refs)
+            back = recorder.first_data
+            due = [(PAD_SOUNDS[pad], lit + BLINK) for pad, lit, _ in flashes
+                   if lit + BLINK >= back + 2.0]
+            self.assertTrue(due, "the game ended before 2 s had passed")
+            missed = [(name, round(at - back, 3)) for name, at in due
+                      if (heard.nearest(at, within=0.3) or {}).get("name") != name]
+            first = next((round(lit + BLINK - back, 3) for _, lit, _ in flashes
+                          if heard.nearest(lit + BLINK, within=0.3)), None)
+            print(f"after the restart, the first pad heard started {first} s after the "
+                  f"recording's first data", file=sys.stderr)
+            if missed:
+                save_recording(recorder, desktop.artefact("recording.wav"))
+            self.assertEqual(missed, [], heard.describe(back))
+
+            os.killpg(desktop.program.pid, signal.SIGTERM)
+            desktop.program.wait(timeout=5)
+            said = desktop.program.stderr.read().decode(errors="replace").splitlines()
+            repeated = [line for line, n in collections.Counter(said).items() if n > 1]
+            print(f"the program said: {said}", file=sys.stderr)
+            self.assertEqual(repeated, [], said)
 
 
 if __name__ == "__main__":
