@@ -14,12 +14,33 @@
 
 namespace {
 
+// A title letter takes its glyph's width when it is first shown: loading the
+// big bold font for it was a good part of the launcher's start-up, and every
+// letter stays hidden for the title's first half second.
+class TitleLetter : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        if (!m_sized) {
+            m_sized = true;
+            adjustSize();
+        }
+        QLabel::showEvent(event);
+    }
+
+private:
+    bool m_sized = false;
+};
+
 QLabel *titleLetter(const QString &letter, int left, QWidget *parent)
 {
-    auto *label = new QLabel(letter, parent);
+    auto *label = new TitleLetter(letter, parent);
     label->setFont(Fonts::design(QStringLiteral("Times New Roman"), 48, true));
     Controls::setColour(label, QPalette::WindowText, QColor(0, 0, 192));
-    label->adjustSize();
     label->setFixedHeight(Twips::toPixels(1095));
     Twips::place(label, left, 0);
     label->hide();
@@ -32,7 +53,7 @@ frmZelvo::frmZelvo(QWidget *parent)
     : Form(QStringLiteral("Zelvo"), 7500, 5685, Border::FixedSingle, parent)
 {
     setObjectName(QStringLiteral("frmZelvo"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/zelvo-icon.svg")));
+    setWindowIcon(Image::icon(QStringLiteral(":/pictures/zelvo-icon.svg")));
     // The illustration covers the whole client area, so the letters above it are
     // created after it: later siblings lie on top.
     auto *Image1 = new Image(QStringLiteral(":/pictures/zelvo.svg"), Image::Fit::Natural, client());
