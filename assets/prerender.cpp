@@ -12,7 +12,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QSvgRenderer>
 #include <QTextStream>
 
 #include <cstdio>
@@ -30,8 +29,8 @@ int main(int argc, char **argv)
     QTextStream lines(&index);
     for (int i = 3; i < argc; ++i) {
         const QString source = QString::fromLocal8Bit(argv[i]);
-        const QSvgRenderer renderer(source);
-        if (!renderer.isValid()) {
+        const QSize natural = svgSize(source);
+        if (!natural.isValid()) {
             std::fprintf(stderr, "prerender: cannot read %s\n", argv[i]);
             return 1;
         }
@@ -39,7 +38,7 @@ int main(int argc, char **argv)
         lines << name;
         for (const QString &ratio : ratios) {
             // Sized as the program sizes a picture on a screen of that ratio.
-            const QSize pixels = (QSizeF(renderer.defaultSize()) * ratio.toDouble()).toSize();
+            const QSize pixels = (QSizeF(natural) * ratio.toDouble()).toSize();
             const QImage image = drawSvg(source, pixels);
             const QString size = QStringLiteral("%1x%2").arg(pixels.width()).arg(pixels.height());
             QFile out(QStringLiteral("%1/%2@%3").arg(outdir, name, ratio));

@@ -7,7 +7,7 @@ target_link_libraries(bench_reference PRIVATE Qt6::Widgets)
 
 # In-process timing of the game's timers and of its sound output.
 add_executable(bench_timers ${ZELVO_BENCH_DIR}/timers.cpp)
-target_link_libraries(bench_timers PRIVATE zelvo_windows)
+target_link_libraries(bench_timers PRIVATE zelvo_windows Qt6::Svg)
 add_executable(bench_sound ${ZELVO_BENCH_DIR}/sound.cpp)
 target_link_libraries(bench_sound PRIVATE zelvo_windows)
 

@@ -92,7 +92,7 @@ QSize naturalSize(const QString &source)
     const auto sizes = prerendered().constFind(source);
     if (sizes != prerendered().cend() && !sizes->isEmpty())
         return sizes->first().first;
-    return QSvgRenderer(source).defaultSize();
+    return svgSize(source);
 }
 
 // Where the build put its bitmap of that picture at that size, if it drew one.

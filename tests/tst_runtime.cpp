@@ -324,7 +324,7 @@ void RuntimeTest::picturesDrawnAheadAreTheirSvgDrawn()
     QVERIFY(names.contains(QStringLiteral("zelvo.svg")));
     for (const QString &name : names) {
         const QString source = QStringLiteral(":/pictures/") + name;
-        const QSize natural = QSvgRenderer(source).defaultSize();
+        const QSize natural = svgSize(source);
         const QList<QSize> sizes = Image::icon(source).availableSizes();
         QCOMPARE(sizes.size(), 4);
         for (qreal ratio : {1.0, 1.25, 1.5, 2.0}) {
