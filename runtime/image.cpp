@@ -163,9 +163,15 @@ QIcon Image::icon(const QString &source)
     const auto sizes = prerendered().constFind(source);
     if (sizes == prerendered().cend())
         return QIcon(source);
+    // Every window sets its icon again each time it opens: unpacked once.
+    static QHash<QString, QList<QImage>> unpacked;
+    QList<QImage> &images = unpacked[source];
+    if (images.isEmpty())
+        for (const auto &drawn : *sizes)
+            images.append(prerenderedImage(source, drawn.first));
     QIcon icon;
-    for (const auto &drawn : *sizes)
-        icon.addPixmap(QPixmap::fromImage(prerenderedImage(source, drawn.first)));
+    for (const QImage &image : images)
+        icon.addPixmap(QPixmap::fromImage(image));
     return icon;
 }
 
