@@ -35,6 +35,7 @@ private slots:
     void timerTicksOnlyWhileEnabled();
     void enablingARunningTimerRestartsItsInterval();
     void timerSwitchedOnByALateTickMakesUpTheDelay();
+    void timerThatFallsBehindKeepsItsBeat();
     void fixedDrawTakesFloorOfRTimesN_data();
     void fixedDrawTakesFloorOfRTimesN();
     void clockSeededDrawCoversEveryValue();
@@ -183,6 +184,22 @@ void RuntimeTest::timerSwitchedOnByALateTickMakesUpTheDelay()
     second.setEnabled(false);
     second.setEnabled(true);
     QVERIFY(second.remainingTime() > 900);
+}
+
+// The title ticks on a fixed beat: a tick held up by a busy handler is followed
+// by the next one on the beat, not a whole interval after the late one.
+void RuntimeTest::timerThatFallsBehindKeepsItsBeat()
+{
+    Timer timer(100, true, nullptr);
+    QList<int> remaining;
+    connect(&timer, &Timer::tick, [&] {
+        if (remaining.isEmpty())
+            QThread::msleep(250); // the next tick, due 100 ms on, comes 150 ms late
+        remaining.append(timer.remainingTime());
+    });
+    QTRY_COMPARE(remaining.size(), 2);
+    // The late tick is due at 200 ms and came at 350: the next is due at 400.
+    QVERIFY2(remaining[1] < 75, qPrintable(QString::number(remaining[1])));
 }
 
 void RuntimeTest::fixedDrawTakesFloorOfRTimesN_data()
