@@ -9,8 +9,10 @@
 #include "timer.h"
 #include "twips.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QTimer>
 
 namespace {
 
@@ -19,7 +21,6 @@ QLabel *titleLetter(const QString &letter, int left, QWidget *parent)
     auto *label = new QLabel(letter, parent);
     label->setFont(Fonts::design(QStringLiteral("Times New Roman"), 48, true));
     Controls::setColour(label, QPalette::WindowText, QColor(0, 0, 192));
-    label->adjustSize();
     label->setFixedHeight(Twips::toPixels(1095));
     Twips::place(label, left, 0);
     label->hide();
@@ -32,7 +33,7 @@ frmZelvo::frmZelvo(QWidget *parent)
     : Form(QStringLiteral("Zelvo"), 7500, 5685, Border::FixedSingle, parent)
 {
     setObjectName(QStringLiteral("frmZelvo"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/zelvo-icon.svg")));
+    setWindowIcon(Image::icon(QStringLiteral(":/pictures/zelvo-icon.svg")));
     // The illustration covers the whole client area, so the letters above it are
     // created after it: later siblings lie on top.
     auto *Image1 = new Image(QStringLiteral(":/pictures/zelvo.svg"), Image::Fit::Natural, client());
@@ -42,6 +43,7 @@ frmZelvo::frmZelvo(QWidget *parent)
         QStringLiteral("Uma forca de madeira, um carrasco encapuzado com uma foice e, ao fundo, "
                        "um brinquedo redondo de quatro cores"));
     Twips::place(Image1, 0, 0);
+    Image1->installEventFilter(this);
 
     lblLet0 = titleLetter(QStringLiteral("Z"), 1560, client());
     lblLet1 = titleLetter(QStringLiteral("E"), 2400, client());
@@ -73,6 +75,21 @@ frmZelvo::frmZelvo(QWidget *parent)
     QAction *mnuSair = mnuZelvo->addAction(QStringLiteral("Sai&r"), this, &frmZelvo::mnuSair_Click);
     mnuSair->setObjectName(QStringLiteral("mnuSair"));
     mnuSair->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+}
+
+// The title letters take their glyphs' widths only once the window has been
+// painted: loading their big bold font was a good part of the start-up, and
+// they stay hidden for the title's first half second anyway.
+bool frmZelvo::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Paint && !m_titleSized) {
+        m_titleSized = true;
+        QTimer::singleShot(0, this, [this] {
+            for (QLabel *letra : titulo())
+                letra->adjustSize();
+        });
+    }
+    return Form::eventFilter(watched, event);
 }
 
 void frmZelvo::Form_Load()

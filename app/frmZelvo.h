@@ -20,6 +20,7 @@ public:
 
 protected:
     void Form_Activate() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void mnuForca_Click();
@@ -40,6 +41,8 @@ private:
     // The next animation step as its digit, compared as text: it is empty
     // until the first activation, and an empty step does nothing.
     QString Contador;
+
+    bool m_titleSized = false;
 
     friend class LauncherTest;
 };

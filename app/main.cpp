@@ -1,4 +1,5 @@
 #include "frmZelvo.h"
+#include "image.h"
 #include "msgbox.h"
 
 #include <QApplication>
@@ -56,7 +57,7 @@ int main(int argc, char *argv[])
     // The windows colour their buttons through the palette, which some desktop
     // styles ignore; Fusion draws them as designed everywhere.
     QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/zelvo-icon.svg")));
+    QApplication::setWindowIcon(Image::icon(QStringLiteral(":/pictures/zelvo-icon.svg")));
 
     auto *launcher = new frmZelvo;
     launcher->Form_Load();

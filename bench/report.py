@@ -59,7 +59,7 @@ for i, what in ((0, "mapped"), (1, "painted")):
     zm = statistics.median(zv) if zv else None
     rm = statistics.median(rv) if rv else None
     row(f"Start-up, exec → launcher {what}", summary(zv), summary(rv), ratio(zm, rm),
-        "≤ 1.3× yardstick", bool(zm and rm and zm / rm <= 1.3))
+        "≤ 1.15× yardstick", bool(zm and rm and zm / rm <= 1.15))
 
 # Opening a game: key press to viewable and to painted.
 ref_open = timings("open-ref")
@@ -70,8 +70,13 @@ for game in ("forca", "memory"):
         rv = [x[i] for x in ref_open if x[i] is not None and x[i] >= 0]
         zm = statistics.median(zv) if zv else None
         rm = statistics.median(rv) if rv else None
-        row(f"Ctrl+{game[0].upper()} → {game.capitalize()} {what}", summary(zv), summary(rv),
-            ratio(zm, rm), "median ≤ 33 ms", bool(zm is not None and zm <= 33))
+        if what == "mapped":
+            row(f"Ctrl+{game[0].upper()} → {game.capitalize()} {what}", summary(zv), summary(rv),
+                ratio(zm, rm), "(reported)", True)
+        else:
+            row(f"Ctrl+{game[0].upper()} → {game.capitalize()} {what}", summary(zv), summary(rv),
+                ratio(zm, rm), "median ≤ 16 ms, max ≤ 33 ms",
+                bool(zm is not None and zm <= 16 and max(zv) <= 33))
 
 # Where an opening goes, in-process: construction, Form_Load, show → first paint.
 parts = {}
@@ -88,15 +93,27 @@ for game in ("forca", "memory"):
             "—", "—", "(reported)", True)
 
 # First drawing of the pictures from their sources (cached afterwards).
-svg = {}
+svg, ahead = {}, {}
 for l in lines("svg"):
     f = l.split()
-    if len(f) >= 6:
+    if len(f) >= 6 and f[0] == "svg":
         svg[f[1]] = float(f[3]) + float(f[5])
+    elif len(f) >= 4 and f[0] == "prerendered":
+        ahead[f[1]] = float(f[3])
+
+
+def is_pad(name):
+    return name.startswith("memory-clara") or name.startswith("memory-escura")
+
+
 if svg:
-    pads = sum(v for k, v in svg.items() if k.startswith("memory-clara") or k.startswith("memory-escura"))
+    pads = sum(v for k, v in svg.items() if is_pad(k))
     row("First drawing of zelvo.svg (500×379) / of the 8 pads", f"{svg.get('zelvo.svg', 0):.1f} ms / "
         f"{pads:.1f} ms", "—", "—", "(reported)", True)
+if ahead:
+    pads = sum(v for k, v in ahead.items() if is_pad(k))
+    row("Unpacking the build's 1× bitmaps of zelvo.svg / of the 8 pads",
+        f"{ahead.get('zelvo.svg', 0):.2f} ms / {pads:.2f} ms", "—", "—", "(reported)", True)
 
 # The title: one edge per tick (a letter shown, or all hidden).
 edges = sorted(float(l.split()[1]) for l in lines("title") if l.startswith("edge"))
@@ -106,7 +123,8 @@ if len(ticks) > 2:
     err = [abs(x - 500) for x in iv]
     drift = ticks[-1] - ticks[0] - 500 * (len(ticks) - 1)
     row("Title tick interval (nominal 500 ms)", summary(iv, digits=2), "500 ms",
-        f"p99 abs. error {p99(err):.2f} ms", "p99 within ±3 ms", p99(err) <= 3)
+        f"p99 abs. error {p99(err):.2f} ms (median {statistics.median(err):.2f})",
+        "p99 within ±1 ms", p99(err) <= 1)
     row("Title accumulated drift", f"{drift:+.1f} ms over {len(iv)} ticks "
         f"({drift / len(iv):+.2f} ms/tick)", "0 ms", "—", "(reported)", True)
 
@@ -134,9 +152,11 @@ for n, s in enumerate(starts):
     sound_lag += [abs(a - b) for a, b in zip(shows, sounds)]
 if errs:
     row("Memory pad edges (nominal 500/150 ms)", f"p99 abs. error {p99(errs):.2f} ms, "
-        f"max {max(errs):.2f} ms, n={len(errs)}", "0 ms", "—", "p99 within ±3 ms", p99(errs) <= 3)
+        f"max {max(errs):.2f} ms, median {statistics.median(errs):.2f} ms, n={len(errs)}", "0 ms", "—", "p99 within ±1 ms", p99(errs) <= 1)
+    dm = statistics.median(drifts) if drifts else None
     row("Memory drift at the 20th pad going dark",
-        summary(drifts, digits=2) if drifts else "n/a", "0 ms", "—", "(reported)", True)
+        summary(drifts, digits=2) if drifts else "n/a", "0 ms", "—", "median ≤ 2 ms",
+        bool(dm is not None and abs(dm) <= 2))
     row("Memory sound start vs pad dark", summary(sound_lag, digits=3), "0 ms", "—", "(reported)",
         True)
 

@@ -3,7 +3,8 @@
 //   bench_timers title SECONDS     one line per title tick
 //   bench_timers memory PADS RUNS  one line per pad edge and per sound started
 //   bench_timers open RUNS         where opening a game window spends its time
-//   bench_timers svg               what drawing each picture from its source costs
+//   bench_timers svg               what drawing each picture from its source costs, and
+//                                  unpacking the bitmap the build drew of it
 #include "frmForca.h"
 #include "frmMemory.h"
 #include "frmZelvo.h"
@@ -15,6 +16,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QPainter>
+#include <QResource>
 #include <QSvgRenderer>
 #include <QTimer>
 
@@ -106,6 +108,13 @@ int main(int argc, char *argv[])
             painter.end();
             std::printf("svg %s parse %.2f render %.2f size %dx%d\n", qPrintable(name), t1 - t0,
                         nowMs() - t1, pixmap.width(), pixmap.height());
+            // What the program does instead at 1x: unpack the bitmap the build drew.
+            const double t2 = nowMs();
+            const QByteArray bitmap =
+                QResource(QStringLiteral(":/prerendered/%1@1").arg(name)).uncompressedData();
+            if (!bitmap.isEmpty())
+                std::printf("prerendered %s unpack %.3f bytes %lld\n", qPrintable(name),
+                            nowMs() - t2, static_cast<long long>(bitmap.size()));
         }
         return 0;
     }

@@ -137,7 +137,7 @@ frmForca::frmForca(QWidget *parent)
     : Form(QStringLiteral("Forca"), 6585, 4860, Border::Sizable, parent)
 {
     setObjectName(QStringLiteral("frmForca"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/forca-icon.svg")));
+    setWindowIcon(Image::icon(QStringLiteral(":/pictures/forca-icon.svg")));
     client()->setAutoFillBackground(true);
     Controls::setColour(client(), QPalette::Window, TitleBarColour);
 

@@ -121,7 +121,7 @@ frmMemory::frmMemory(std::unique_ptr<SoundDevice> sons, QWidget *parent)
     : Form(QStringLiteral("Memory"), 6420, 6390, Border::FixedSingle, parent)
 {
     setObjectName(QStringLiteral("frmMemory"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/memory-icon.svg")));
+    setWindowIcon(Image::icon(QStringLiteral(":/pictures/memory-icon.svg")));
     client()->setAutoFillBackground(true);
     Controls::setColour(client(), QPalette::Window, Qt::white);
 

@@ -3,8 +3,11 @@
 #include <QElapsedTimer>
 
 #include <algorithm>
+#include <ctime>
 
 namespace {
+
+constexpr qint64 Millisecond = 1'000'000; // in nanoseconds
 
 qint64 now()
 {
@@ -13,20 +16,31 @@ qint64 now()
         started.start();
         return started;
     }();
-    return clock.elapsed();
+    return clock.nsecsElapsed();
 }
 
-// How late the tick being delivered came; zero outside a tick.
-qint64 currentLateness = 0;
+// When the tick being delivered was due; negative outside a tick.
+qint64 currentDue = -1;
+
+// The event loop polls in whole milliseconds and rounds its wait up, so a
+// Qt timer comes out anywhere in the millisecond after its moment. Ours is
+// let out up to two milliseconds early instead and waits out the rest here.
+void waitUntil(qint64 due)
+{
+    const qint64 left = due - now();
+    if (left <= 0)
+        return;
+    const timespec pause{time_t(left / 1'000'000'000), long(left % 1'000'000'000)};
+    nanosleep(&pause, nullptr);
+}
 
 } // namespace
 
 Timer::Timer(int interval, bool enabled, QObject *parent) : QObject(parent), m_interval(interval)
 {
     m_timer.setTimerType(Qt::PreciseTimer);
-    m_timer.setInterval(interval);
-    connect(&m_timer, &QTimer::timeout, this,
-            [this] { deliver(std::max<qint64>(0, now() - m_due)); });
+    m_timer.setSingleShot(true);
+    connect(&m_timer, &QTimer::timeout, this, &Timer::deliver);
     setEnabled(enabled);
 }
 
@@ -36,31 +50,46 @@ void Timer::setEnabled(bool enabled)
         m_timer.stop();
         return;
     }
-    const int wait = int(std::clamp<qint64>(m_interval - currentLateness, 0, m_interval));
-    m_timer.start(wait);
-    m_due = now() + wait;
+    arm((currentDue >= 0 ? currentDue : now()) + span());
 }
 
 void Timer::fire()
 {
     if (!m_timer.isActive())
         return;
-    m_timer.start(m_interval); // the next real tick comes one interval after this one
-    m_due = now() + m_interval;
-    deliver(0);
+    // The next real tick comes one interval after this one.
+    const qint64 due = now();
+    arm(due + span());
+    emitTick(due);
 }
 
-void Timer::deliver(qint64 lateness)
+qint64 Timer::span() const
 {
-    if (m_timer.isActive() && m_timer.interval() != m_interval) {
-        // The first wait was shortened; from now on the timer keeps its own.
-        m_timer.start(m_interval);
-        m_due = now() + m_interval;
-    } else {
-        m_due = now() + m_interval - lateness;
-    }
-    const qint64 outer = currentLateness;
-    currentLateness = lateness;
+    return std::max<qint64>(1, qint64(m_interval) * Millisecond);
+}
+
+void Timer::arm(qint64 due)
+{
+    m_due = due;
+    const qint64 early = (due - now()) / Millisecond - 2;
+    m_timer.start(int(std::clamp<qint64>(early, 0, m_interval)));
+}
+
+void Timer::deliver()
+{
+    const qint64 due = m_due;
+    waitUntil(due);
+    // A tick that came more than a whole interval late does not queue up
+    // another: the next one keeps the beat, on the first step still ahead.
+    const qint64 late = now() - due;
+    arm(due + span() * (1 + std::max<qint64>(0, late) / span()));
+    emitTick(due);
+}
+
+void Timer::emitTick(qint64 due)
+{
+    const qint64 outer = currentDue;
+    currentDue = due;
     emit tick();
-    currentLateness = outer;
+    currentDue = outer;
 }

@@ -12,6 +12,10 @@
 // that tick was due, not from when it came: the memory game's pads pass from
 // one timer to the other at every step, and a millisecond late at each step
 // would otherwise add up along a long sequence.
+//
+// Ticks keep a timeline to the microsecond: each one is due a whole interval
+// after the one before, and is delivered on that moment rather than whenever
+// the event loop's millisecond rounding lets the timer out.
 class Timer : public QObject
 {
     Q_OBJECT
@@ -33,9 +37,12 @@ signals:
     void tick();
 
 private:
-    void deliver(qint64 lateness);
+    qint64 span() const;
+    void arm(qint64 due);
+    void deliver();
+    void emitTick(qint64 due);
 
     QTimer m_timer;
     int m_interval;
-    qint64 m_due = 0; // on the shared clock
+    qint64 m_due = 0; // nanoseconds on the shared clock
 };
