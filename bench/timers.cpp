@@ -175,7 +175,8 @@ int main(int argc, char *argv[])
     memory->show();
     const int each = 500 + 650 * pads + 1000;
     for (int r = 0; r < runs; ++r)
-        QTimer::singleShot(1000 + r * each, Qt::PreciseTimer, memory, [memory, pads] { MemoryTest::playBack(*memory, pads); });
+        QTimer::singleShot(1000 + r * each, Qt::PreciseTimer, memory,
+                           [memory, pads] { MemoryTest::playBack(*memory, pads); });
     QTimer::singleShot(1000 + runs * each, Qt::PreciseTimer, &app, [&] {
         watcher.active = false;
         app.quit();
