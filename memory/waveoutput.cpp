@@ -271,14 +271,14 @@ QByteArray WaveOutput::decode(const QByteArray &file)
     SDL_RWops *source = SDL_RWFromConstMem(file.constData(), int(file.size()));
     if (!source)
         return {};
-    SDL_AudioSpec spec;
+    SDL_AudioSpec wave;
     Uint8 *samples = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV_RW(source, 1, &spec, &samples, &length))
+    if (!SDL_LoadWAV_RW(source, 1, &wave, &samples, &length))
         return {};
     QByteArray pcm;
     SDL_AudioCVT cvt;
-    if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS, 1,
+    if (SDL_BuildAudioCVT(&cvt, wave.format, wave.channels, wave.freq, AUDIO_S16SYS, 1,
                           SampleRate) >= 0 &&
         qint64(length) * cvt.len_mult <= std::numeric_limits<int>::max()) {
         pcm.resize(qsizetype(length) * cvt.len_mult);
