@@ -82,8 +82,8 @@ frmZelvo::frmZelvo(QWidget *parent)
 // they stay hidden for the title's first half second anyway.
 bool frmZelvo::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Paint && !m_titleSized) {
-        m_titleSized = true;
+    if (event->type() == QEvent::Paint) {
+        watched->removeEventFilter(this);
         QTimer::singleShot(0, this, [this] {
             for (QLabel *letra : titulo())
                 letra->adjustSize();

@@ -42,7 +42,5 @@ private:
     // until the first activation, and an empty step does nothing.
     QString Contador;
 
-    bool m_titleSized = false;
-
     friend class LauncherTest;
 };

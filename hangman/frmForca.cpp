@@ -46,6 +46,17 @@ QSet<QString> &avisadas()
     return arquivos;
 }
 
+// The letters of a text that the box can take, composed.
+QString soLetras(const QString &texto)
+{
+    QString letras;
+    for (QChar c : texto.normalized(QString::NormalizationForm_C)) {
+        if (!Palavras::dobra(c).isNull())
+            letras += c;
+    }
+    return letras;
+}
+
 // What may stand in the word box: letters with a button, as the player sees
 // them. Text arrives composed or not (a pasted "A" plus a combining tilde), so
 // it is composed first; the box keeps it composed, one character a letter, and
@@ -57,10 +68,8 @@ public:
     State validate(QString &input, int &pos) const override
     {
         const QString composta = input.normalized(QString::NormalizationForm_C);
-        for (QChar c : composta) {
-            if (Palavras::dobra(c).isNull())
-                return Invalid;
-        }
+        if (soLetras(composta) != composta)
+            return Invalid;
         if (composta != input) {
             pos = int(input.left(pos).normalized(QString::NormalizationForm_C).size());
             input = composta;
@@ -68,17 +77,6 @@ public:
         return Acceptable;
     }
 };
-
-// The letters of a text that the box can take, composed.
-QString soLetras(const QString &texto)
-{
-    QString letras;
-    for (QChar c : texto.normalized(QString::NormalizationForm_C)) {
-        if (!Palavras::dobra(c).isNull())
-            letras += c;
-    }
-    return letras;
-}
 
 // Qt masks passwords with a bullet; the word box shows an asterisk per letter.
 class AsteriskStyle : public QProxyStyle

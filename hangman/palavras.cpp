@@ -159,9 +159,13 @@ Lista le(const QString &nome, const QString &arquivo)
 
 QList<Lista> embutidas()
 {
-    QList<Lista> listas;
-    for (const Embutida &e : ListasEmbutidas)
-        listas.append(le(QString::fromUtf8(e.nome), QString::fromUtf8(e.recurso)));
+    // Compiled in, so they cannot change while the program runs: read once.
+    static const QList<Lista> listas = [] {
+        QList<Lista> lidas;
+        for (const Embutida &e : ListasEmbutidas)
+            lidas.append(le(QString::fromUtf8(e.nome), QString::fromUtf8(e.recurso)));
+        return lidas;
+    }();
     return listas;
 }
 

@@ -235,10 +235,7 @@ frmMemory::frmMemory(std::unique_ptr<SoundDevice> sons, QWidget *parent)
     mnuNumeros->setObjectName(QStringLiteral("mnuNumeros"));
     mnuNumeros->setCheckable(true);
     mnuNumeros->setChecked(opcaoGuardada(ChaveNumeros, false));
-    for (int i = 0; i < 4; ++i) {
-        lblNumeroClara[i]->setVisible(mnuNumeros->isChecked());
-        lblNumeroEscura[i]->setVisible(mnuNumeros->isChecked());
-    }
+    MostraNumeros();
     mnujogo->addSeparator()->setObjectName(QStringLiteral("mnutraco"));
     QAction *mnusair = mnujogo->addAction(QStringLiteral("Sai&r"), this, &frmMemory::mnusair_Click);
     mnusair->setObjectName(QStringLiteral("mnusair"));
@@ -427,11 +424,16 @@ void frmMemory::mnuSom_Click()
 
 void frmMemory::mnuNumeros_Click()
 {
+    MostraNumeros();
+    guarda(ChaveNumeros, mnuNumeros->isChecked());
+}
+
+void frmMemory::MostraNumeros()
+{
     for (int i = 0; i < 4; ++i) {
         lblNumeroClara[i]->setVisible(mnuNumeros->isChecked());
         lblNumeroEscura[i]->setVisible(mnuNumeros->isChecked());
     }
-    guarda(ChaveNumeros, mnuNumeros->isChecked());
 }
 
 // Keys 1 to 4 play the pads clockwise from the top left, with a click's rules:

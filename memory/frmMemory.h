@@ -56,6 +56,7 @@ private:
     void tmrRecorde_Timer();
     void RegistraPontos(int pontos);
     void MostraRecorde();
+    void MostraNumeros();
 
     MMControl *mmcSons;
     Timer *tmrPisca;
