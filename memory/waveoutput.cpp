@@ -1,5 +1,7 @@
 #include "waveoutput.h"
 
+#include "realtime.h"
+
 #include <QFile>
 #include <QHash>
 
@@ -12,9 +14,6 @@
 #include <cstring>
 #include <limits>
 #include <mutex>
-#include <pthread.h>
-#include <sched.h>
-#include <sys/resource.h>
 #include <thread>
 
 namespace {
@@ -85,8 +84,13 @@ private:
 
     void fill(char *out, qsizetype length)
     {
-        // Each device runs a thread of its own; its first call asks once.
-        thread_local const bool raised = raisePriority();
+        // A late callback is a hole in the sound, so the audio thread should
+        // run before anything else here. SDL asks rtkit for real-time
+        // scheduling; where there is no rtkit but the system lets this process
+        // schedule in real time itself, it is done here. Below the sound
+        // server's own threads, which desktops run at 5 or more. Each device
+        // runs a thread of its own; its first call asks once.
+        thread_local const bool raised = RealTime::raise(4);
         Q_UNUSED(raised);
         if (const QByteArray *next = m_next.exchange(nullptr, std::memory_order_acquire)) {
             m_sound = next;
@@ -97,24 +101,6 @@ private:
             std::memcpy(out, m_sound->constData() + m_position, size_t(copied));
         std::memset(out + copied, 0, size_t(length - copied));
         m_position += copied;
-    }
-
-    // A late callback is a hole in the sound, so the audio thread should run
-    // before anything else here. SDL asks rtkit for real-time scheduling;
-    // where there is no rtkit but the system lets this process schedule in
-    // real time itself (a real-time limit, or root), it is done here.
-    static bool raisePriority()
-    {
-        int policy = 0;
-        sched_param param{};
-        pthread_getschedparam(pthread_self(), &policy, &param);
-        if (policy == SCHED_RR || policy == SCHED_FIFO)
-            return true;
-        rlimit limit{};
-        getrlimit(RLIMIT_RTPRIO, &limit);
-        // Below the sound server's own threads, which desktops run at 5 or more.
-        param.sched_priority = int(std::clamp<rlim_t>(limit.rlim_cur, 1, 4));
-        return pthread_setschedparam(pthread_self(), SCHED_RR | SCHED_RESET_ON_FORK, &param) == 0;
     }
 
     bool open()

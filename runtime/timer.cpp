@@ -1,5 +1,8 @@
 #include "timer.h"
 
+#include "realtime.h"
+
+#include <QAbstractEventDispatcher>
 #include <QElapsedTimer>
 
 #include <algorithm>
@@ -23,8 +26,11 @@ qint64 now()
 qint64 currentDue = -1;
 
 // The event loop polls in whole milliseconds and rounds its wait up, so a
-// Qt timer comes out anywhere in the millisecond after its moment. Ours is
-// let out up to two milliseconds early instead and waits out the rest here.
+// Qt timer comes out anywhere in the millisecond after its moment, and up to
+// about four milliseconds after it when other threads are woken at the same
+// time. Ours is let out that much early instead and waits out the rest here.
+constexpr qint64 EarlyMargin = 4; // in milliseconds
+
 void waitUntil(qint64 due)
 {
     const qint64 left = due - now();
@@ -71,19 +77,33 @@ qint64 Timer::span() const
 void Timer::arm(qint64 due)
 {
     m_due = due;
-    const qint64 early = (due - now()) / Millisecond - 2;
+    const qint64 early = (due - now()) / Millisecond - EarlyMargin;
     m_timer.start(int(std::clamp<qint64>(early, 0, m_interval)));
 }
 
 void Timer::deliver()
 {
     const qint64 due = m_due;
+    // At normal priority the end of that last wait could come a few
+    // milliseconds late, other threads woken at the same moment going first.
+    // Where the system allows it, the tick runs in real time from its last
+    // wait until its handlers are done, and no longer: a handler that opens a
+    // dialog gives it up as soon as the dialog waits for the player.
+    QMetaObject::Connection idle;
+    if (RealTime::raise(1)) {
+        idle = connect(QAbstractEventDispatcher::instance(),
+                       &QAbstractEventDispatcher::aboutToBlock, this, &RealTime::lower);
+    }
     waitUntil(due);
     // A tick that came more than a whole interval late does not queue up
     // another: the next one keeps the beat, on the first step still ahead.
     const qint64 late = now() - due;
     arm(due + span() * (1 + std::max<qint64>(0, late) / span()));
     emitTick(due);
+    if (idle) {
+        QObject::disconnect(idle);
+        RealTime::lower();
+    }
 }
 
 void Timer::emitTick(qint64 due)

@@ -4,6 +4,7 @@
 #include "form.h"
 #include "image.h"
 #include "msgbox.h"
+#include "realtime.h"
 #include "svgdrawing.h"
 #include "system.h"
 #include "testsupport.h"
@@ -18,6 +19,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QThread>
+
+#include <sched.h>
 
 class RuntimeTest : public QObject
 {
@@ -36,6 +39,7 @@ private slots:
     void enablingARunningTimerRestartsItsInterval();
     void timerSwitchedOnByALateTickMakesUpTheDelay();
     void timerThatFallsBehindKeepsItsBeat();
+    void tickIsRealTimeOnlyWhileItWorks();
     void fixedDrawTakesFloorOfRTimesN_data();
     void fixedDrawTakesFloorOfRTimesN();
     void clockSeededDrawCoversEveryValue();
@@ -200,6 +204,38 @@ void RuntimeTest::timerThatFallsBehindKeepsItsBeat()
     QTRY_COMPARE(remaining.size(), 2);
     // The late tick is due at 200 ms and came at 350: the next is due at 400.
     QVERIFY2(remaining[1] < 75, qPrintable(QString::number(remaining[1])));
+}
+
+// Where the system allows it a tick runs ahead of other programs, but the
+// windows' thread never stays there: not after the tick, and not while a
+// dialog the tick opened waits for the player.
+void RuntimeTest::tickIsRealTimeOnlyWhileItWorks()
+{
+    const auto policy = [] { return sched_getscheduler(0) & ~SCHED_RESET_ON_FORK; };
+    if (!RealTime::raise(1))
+        QSKIP("this system gives the process no real-time priority");
+    RealTime::lower();
+    QCOMPARE(policy(), SCHED_OTHER);
+
+    // In the first tick, right after it, and in the second tick's dialog.
+    QList<int> seen;
+    Timer timer(20, true, nullptr);
+    connect(&timer, &Timer::tick, [&] {
+        if (seen.isEmpty()) {
+            seen.append(policy());
+            QTimer::singleShot(0, [&] { seen.append(policy()); });
+            return;
+        }
+        timer.setEnabled(false);
+        QEventLoop dialog;
+        QTimer::singleShot(30, &dialog, [&] {
+            seen.append(policy());
+            dialog.quit();
+        });
+        dialog.exec();
+    });
+    QTRY_COMPARE(seen.size(), 3);
+    QCOMPARE(seen, (QList<int>{SCHED_RR, SCHED_OTHER, SCHED_OTHER}));
 }
 
 void RuntimeTest::fixedDrawTakesFloorOfRTimesN_data()
