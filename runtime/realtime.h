@@ -12,7 +12,7 @@ namespace RealTime {
 // the thread was already real-time, which is then left as its starter set it.
 bool raise(int priority);
 
-// Returns a thread that raise() changed to normal scheduling; any other
+// Puts a thread that raise() changed back to normal scheduling; any other
 // thread is left alone.
 void lower();
 
