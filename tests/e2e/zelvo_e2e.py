@@ -148,6 +148,31 @@ class Desktop(contextlib.AbstractContextManager):
         return "_NET_SUPPORTING_WM_CHECK(WINDOW)" in \
             self.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK", check=False)
 
+    def _wait_for_window_manager_to_answer(self):
+        """Openbox announces itself before its event loop runs, and on a busy
+        machine a window mapped in between stayed unmapped: its map request
+        waited, unread, until some later event woke the window manager. So
+        the program starts only once the window manager answers a request:
+        the frame extents of a window of our own, asked for until they come."""
+        from Xlib import X
+        from Xlib.protocol import event
+        display = self._display()
+        root = display.screen().root
+        probe = root.create_window(0, 0, 1, 1, 0, X.CopyFromParent)
+        request = display.intern_atom("_NET_REQUEST_FRAME_EXTENTS")
+        extents = display.intern_atom("_NET_FRAME_EXTENTS")
+
+        def answered():
+            root.send_event(event.ClientMessage(window=probe, client_type=request,
+                                                data=(32, [0] * 5)),
+                            event_mask=X.SubstructureRedirectMask | X.SubstructureNotifyMask)
+            display.sync()
+            return probe.get_full_property(extents, X.AnyPropertyType) is not None
+
+        wait_until(answered, timeout=10, interval=0.05, what="the window manager to answer")
+        probe.destroy()
+        display.sync()
+
     def _set_up(self):
         runtime = os.path.join(self.tmp, "runtime")
         os.makedirs(runtime, mode=0o700)
@@ -178,6 +203,7 @@ class Desktop(contextlib.AbstractContextManager):
                 break
         else:
             raise AssertionError("the window manager did not start")
+        self._wait_for_window_manager_to_answer()
         if self.audio:
             self.start_sound_server()
         if self.accessibility:
