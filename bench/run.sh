@@ -93,6 +93,11 @@ probe=$build/bench_xprobe
 out=$work/raw
 mkdir "$out"
 
+# Players run as themselves, and a normal account is refused real time.
+if chrt --rr 1 true 2>/dev/null; then realtime="real-time scheduling allowed"; else realtime="no real-time scheduling"; fi
+echo "$(id -un) (uid $(id -u)), $realtime, ulimit -r $(ulimit -r)" >"$out/who"
+echo "== as $(cat "$out/who")"
+
 echo "== start-up, $runs runs each, alternating"
 "$probe" startup "$work/cal-zelvo" Zelvo -- "$zelvo" >/dev/null
 "$probe" startup "$work/cal-ref" ZelvoReference -- "$reference" >/dev/null

@@ -1,7 +1,5 @@
 #include "waveoutput.h"
 
-#include "realtime.h"
-
 #include <QFile>
 #include <QHash>
 
@@ -66,8 +64,9 @@ public:
 private:
     Speaker()
     {
-        // Our callback does nothing but copy, so the audio thread may run at
-        // real-time priority wherever the system grants it.
+        // A late callback is a hole in the sound, and ours does nothing but
+        // copy: SDL asks rtkit, as desktop sound programs do, to run the audio
+        // thread in real time wherever the desktop grants it.
         SDL_SetHint(SDL_HINT_THREAD_FORCE_REALTIME_TIME_CRITICAL, "1");
         SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Zelvo");
         // SDL starts its event subsystem with the audio one, and would then
@@ -84,14 +83,6 @@ private:
 
     void fill(char *out, qsizetype length)
     {
-        // A late callback is a hole in the sound, so the audio thread should
-        // run before anything else here. SDL asks rtkit for real-time
-        // scheduling; where there is no rtkit but the system lets this process
-        // schedule in real time itself, it is done here. Below the sound
-        // server's own threads, which desktops run at 5 or more. Each device
-        // runs a thread of its own; its first call asks once.
-        thread_local const bool raised = RealTime::raise(4);
-        Q_UNUSED(raised);
         if (const QByteArray *next = m_next.exchange(nullptr, std::memory_order_acquire)) {
             m_sound = next;
             m_position = 0;

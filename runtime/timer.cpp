@@ -1,8 +1,5 @@
 #include "timer.h"
 
-#include "realtime.h"
-
-#include <QAbstractEventDispatcher>
 #include <QElapsedTimer>
 
 #include <algorithm>
@@ -84,26 +81,12 @@ void Timer::arm(qint64 due)
 void Timer::deliver()
 {
     const qint64 due = m_due;
-    // At normal priority the end of that last wait could come a few
-    // milliseconds late, other threads woken at the same moment going first.
-    // Where the system allows it, the tick runs in real time from its last
-    // wait until its handlers are done, and no longer: a handler that opens a
-    // dialog gives it up as soon as the dialog waits for the player.
-    QMetaObject::Connection idle;
-    if (RealTime::raise(1)) {
-        idle = connect(QAbstractEventDispatcher::instance(),
-                       &QAbstractEventDispatcher::aboutToBlock, this, &RealTime::lower);
-    }
     waitUntil(due);
     // A tick that came more than a whole interval late does not queue up
     // another: the next one keeps the beat, on the first step still ahead.
     const qint64 late = now() - due;
     arm(due + span() * (1 + std::max<qint64>(0, late) / span()));
     emitTick(due);
-    if (idle) {
-        QObject::disconnect(idle);
-        RealTime::lower();
-    }
 }
 
 void Timer::emitTick(qint64 due)

@@ -4,7 +4,6 @@
 #include "form.h"
 #include "image.h"
 #include "msgbox.h"
-#include "realtime.h"
 #include "svgdrawing.h"
 #include "system.h"
 #include "testsupport.h"
@@ -20,7 +19,6 @@
 #include <QTest>
 #include <QThread>
 
-#include <sched.h>
 
 class RuntimeTest : public QObject
 {
@@ -39,7 +37,6 @@ private slots:
     void enablingARunningTimerRestartsItsInterval();
     void timerSwitchedOnByALateTickMakesUpTheDelay();
     void timerThatFallsBehindKeepsItsBeat();
-    void tickIsRealTimeOnlyWhileItWorks();
     void fixedDrawTakesFloorOfRTimesN_data();
     void fixedDrawTakesFloorOfRTimesN();
     void clockSeededDrawCoversEveryValue();
@@ -208,45 +205,6 @@ void RuntimeTest::timerThatFallsBehindKeepsItsBeat()
     QTRY_COMPARE(remaining.size(), 2);
     // The late tick is due at 200 ms and came at 350: the next is due at 400.
     QVERIFY2(remaining[1] < 75, qPrintable(QString::number(remaining[1])));
-}
-
-// Where the system allows it a tick runs ahead of other programs, but the
-// windows' thread never stays there: not after the tick, and not while a
-// dialog the tick opened waits for the player.
-void RuntimeTest::tickIsRealTimeOnlyWhileItWorks()
-{
-    const auto policy = [] { return sched_getscheduler(0) & ~SCHED_RESET_ON_FORK; };
-    if (!RealTime::raise(1))
-        QSKIP("this system gives the process no real-time priority");
-    RealTime::lower();
-    QCOMPARE(policy(), SCHED_OTHER);
-
-    // Each tick switches the timer off, so a busy machine cannot run ticks
-    // ahead of the test's looking.
-    int inTick = -1;
-    int inDialog = -1;
-    bool opensDialog = false;
-    Timer timer(20, true, nullptr);
-    connect(&timer, &Timer::tick, [&] {
-        timer.setEnabled(false);
-        inTick = policy();
-        if (!opensDialog)
-            return;
-        QEventLoop dialog;
-        QTimer::singleShot(30, &dialog, [&] {
-            inDialog = policy();
-            dialog.quit();
-        });
-        dialog.exec();
-    });
-    QTRY_VERIFY(inTick != -1);
-    QCOMPARE(inTick, SCHED_RR);
-    QCOMPARE(policy(), SCHED_OTHER);
-
-    opensDialog = true;
-    timer.setEnabled(true);
-    QTRY_VERIFY(inDialog != -1);
-    QCOMPARE(inDialog, SCHED_OTHER);
 }
 
 void RuntimeTest::fixedDrawTakesFloorOfRTimesN_data()
