@@ -19,7 +19,6 @@
 #include <QTest>
 #include <QThread>
 
-
 class RuntimeTest : public QObject
 {
     Q_OBJECT
