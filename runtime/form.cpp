@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 #include <cmath>
 
@@ -118,6 +119,12 @@ void Form::showModal(Form *window)
     QEventLoop loop;
     connect(window, &QObject::destroyed, &loop, &QEventLoop::quit);
     window->setWindowModality(Qt::ApplicationModal);
+    // Under Wayland the compositor places every window. Told whose window
+    // this is, it floats it above this one; untold, sway tiled the resizable
+    // hangman under the floating launcher, which hid half of its board. The
+    // native window is made first, so the compositor knows from its first frame.
+    window->winId();
+    window->windowHandle()->setTransientParent(windowHandle());
     window->show();
     window->activateWindow();
     if (guard)
