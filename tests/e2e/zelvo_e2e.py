@@ -207,11 +207,14 @@ class Desktop(contextlib.AbstractContextManager):
         if self.audio:
             self.start_sound_server()
         if self.accessibility:
-            self.env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
-            _private_accessibility_bus()
-            import pyatspi  # noqa: F401  (starts the accessibility registry first)
-            pyatspi.Registry.getDesktop(0)
+            self.start_accessibility()
         return self
+
+    def start_accessibility(self):
+        self.env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+        _private_accessibility_bus()
+        import pyatspi  # noqa: F401  (starts the accessibility registry first)
+        pyatspi.Registry.getDesktop(0)
 
     def __exit__(self, *exc):
         failed = exc[0] is not None
@@ -261,10 +264,10 @@ class Desktop(contextlib.AbstractContextManager):
         self.sound_server.wait(timeout=5)
         self.processes.remove(self.sound_server)
 
-    def spawn(self, argv, **kwargs):
+    def spawn(self, argv, env=None, **kwargs):
         kwargs.setdefault("stdout", subprocess.DEVNULL)
         kwargs.setdefault("stderr", subprocess.DEVNULL)
-        process = subprocess.Popen(argv, env=self.env, start_new_session=True, **kwargs)
+        process = subprocess.Popen(argv, env=env or self.env, start_new_session=True, **kwargs)
         self.processes.append(process)
         return process
 
