@@ -19,16 +19,20 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, "e2e"))
+from test_audio import save_recording  # noqa: E402
 from zelvo_e2e import Desktop, Recorder, main, read_wav, sound_span, wait_until  # noqa: E402
 
 PAD_SOUNDS = ["Plasma", "Whop", "Eatghost", "Jawharp"]
 # A sound heard whole lasts as long as its file's audible part: the stream
 # is resampled twice on its way (44.1 to 48 kHz and back), which moves its
-# ends by well under a millisecond.
+# ends by well under a millisecond. One of PipeWire's 5.3 ms periods that the
+# program's sound thread, at normal priority without rtkit, filled too late
+# on a busy machine stretches it by that much; two such are a sound cut up.
 LENGTH_TOLERANCE = 0.010
 # How closely a recorded sound must follow its file, sample by sample, once
 # lined up: the resampling leaves it near 0.99, another pad's sound near 0.
 SAME_SOUND = 0.9
+IDENTIFYING = 44100 // 25  # samples: 40 ms
 # The title's letters are drawn over the top of the picture, and come and go.
 TITLE_HEIGHT = 73
 
@@ -260,25 +264,31 @@ class WaylandTest(unittest.TestCase):
         self.assertLess(len(off), width * height // 1000,
                         f"{len(off)} pixels unlike the picture, such as {off[:5]}")
 
-    def assertPadHeardWhole(self, recorder):
+    def assertPadHeardWhole(self, desktop, recorder):
         sounds = recorder.sounds()
         self.assertEqual(len(sounds), 1, f"one pad's sound, heard {sounds}")
-        start, end = sounds[0]
-        first = int(round(start * recorder.RATE))
+        start, end = (int(round(t * recorder.RATE)) for t in sounds[0])
         folder = os.environ["ZELVO_SOUND_FILES"]
-        scores = {}
+        heard = {}
         for name in PAD_SOUNDS:
             samples, _ = read_wav(os.path.join(folder, name + ".wav"))
             a, b = sound_span(samples)
-            scores[name] = (likeness(recorder.samples, first, samples, a, b - a + 1),
-                            (b - a + 1) / recorder.RATE)
-        name = max(scores, key=lambda n: scores[n][0])
-        score, length = scores[name]
-        print(f"heard {name}: {end - start:.4f} s, its file {length:.4f} s, "
-              f"likeness {score:.3f}", file=sys.stderr)
-        self.assertGreater(score, SAME_SOUND, scores)
-        self.assertLess(abs(end - start - length), LENGTH_TOLERANCE,
-                        f"{name} lasted {end - start:.4f} s; its file {length:.4f} s")
+            # Its first and its last moments, each lined up on its own: a
+            # late buffer leaves a hole that puts what follows it out of line.
+            n = min(IDENTIFYING, end - start)
+            score = max(likeness(recorder.samples, start, samples, a, n),
+                        likeness(recorder.samples, end - n, samples, b + 1 - n, n))
+            heard[name] = (round(score, 3), (b + 1 - a) / recorder.RATE)
+        name = max(heard, key=lambda n: heard[n][0])
+        score, length = heard[name]
+        lasted = (end - start) / recorder.RATE
+        print(f"heard {name}: {lasted:.4f} s, its file {length:.4f} s, likeness {score}",
+              file=sys.stderr)
+        if score < SAME_SOUND or abs(lasted - length) > LENGTH_TOLERANCE:
+            save_recording(recorder, desktop.artefact("recording.wav"))
+        self.assertGreater(score, SAME_SOUND, heard)
+        self.assertLess(abs(lasted - length), LENGTH_TOLERANCE,
+                        f"{name} lasted {lasted:.4f} s; its file {length:.4f} s")
 
     def test_games_played_and_heard_on_sway_with_pipewire(self):
         with SwayDesktop() as desktop:
@@ -311,7 +321,7 @@ class WaylandTest(unittest.TestCase):
                 # A pad lights half a second after Inicio and sounds 0.15 s
                 # later for at most 0.36 s.
                 time.sleep(1.5)
-            self.assertPadHeardWhole(recorder)
+            self.assertPadHeardWhole(desktop, recorder)
             memory.close_box()
             memory.gone()
 
