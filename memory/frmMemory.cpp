@@ -538,11 +538,15 @@ void frmMemory::MostraRecorde()
                                          : QStringLiteral("Recorde: %1").arg(tabela[0].pontos));
 }
 
-// The line's name is what a screen reader says: each change of it is heard.
+// The line's name is what a screen reader says: each change of it is heard,
+// once. Set before the text, the name keeps the label from telling its new
+// text as a second change; the hidden line keeps its last name, since an
+// empty one would fall back to the text and be told again.
 void frmMemory::MostraEstado(const QString &estado)
 {
+    if (!estado.isEmpty())
+        lblEstado->setAccessibleName(estado);
     lblEstado->setText(estado);
-    lblEstado->setAccessibleName(estado);
     Controls::setColour(lblEstado, QPalette::WindowText,
                         estado == QLatin1String("Sua vez!") ? QColor(0, 128, 0)
                                                             : QColor(0, 0, 160));
