@@ -5,6 +5,7 @@ sequences repeated, the fourth missed on purpose; no pixel is read."""
 
 import array
 import contextlib
+import os
 import time
 import unittest
 
@@ -26,15 +27,22 @@ def pump():
 
 
 class Ear:
-    """The sounds the null sink has played so far, each named after the file
-    it came from, once it is over."""
+    """The sounds the null sink has played, each named after the file it came
+    from and placed on this process's monotonic clock."""
 
     def __init__(self, recorder, refs):
         self.recorder, self.refs = recorder, refs
-        self.names = {}  # a sound's first sample -> its name
 
-    def sounds(self):
+    def heard(self, since, until):
+        """The names of the sounds that started between two monotonic times,
+        once the recording reaches past `until` and they are over. A sound
+        broken by a dropout is still one sound: no two pads' sounds follow
+        each other within 0.2 s."""
+        rate = Recorder.RATE
+        origin = self.recorder.clock.origin
         samples = array.array("h")
+        wait_until(lambda: os.path.getsize(self.recorder.path) / 2 / rate + origin()
+                   > until + 0.5, timeout=5, interval=0.05, what="the recording to catch up")
         with open(self.recorder.path, "rb") as f:
             raw = f.read()
         samples.frombytes(raw[: len(raw) // 2 * 2])
@@ -43,25 +51,22 @@ class Ear:
             spans = self.recorder.sounds()
         finally:
             self.recorder.samples = array.array("h")
-        rate = Recorder.RATE
-        heard = []
+        names, last_end = [], None
+        # For a failure's message: every sound around the window, placed.
+        self.around = [(round(origin() + a - since, 3), round(b - a, 3)) for a, b in spans
+                       if since - 1 <= origin() + a <= until + 1]
         for start, end in spans:
-            if end > len(samples) / rate - 0.1:
-                break  # may still be sounding
+            if not since <= origin() + start <= until:
+                continue
             a, b = int(round(start * rate)), int(round(end * rate))
-            if a not in self.names:
-                probes = max(1, (b - a) // Reference.PROBE)
-                found = {name: ref.heard(samples, a, b)[0] for name, ref in self.refs.items()}
-                best = max(found, key=found.get)
-                self.names[a] = best if found[best] >= probes / 2 else "unknown"
-            heard.append(self.names[a])
-        return heard
-
-    def next(self, after, count, timeout=4):
-        """The `count` sounds heard after the first `after`, once all are over."""
-        wait_until(lambda: len(self.sounds()) >= after + count, timeout, interval=0.05,
-                   what=f"{count} sound(s) after the first {after}")
-        return self.sounds()[after:after + count]
+            probes = max(1, (b - a) // Reference.PROBE)
+            found = {name: ref.heard(samples, a, b)[0] for name, ref in self.refs.items()}
+            name = max(found, key=found.get)
+            name = name if found[name] >= probes / 2 else "unknown"
+            if not (names and names[-1] == name and start - last_end < 0.2):
+                names.append(name)
+            last_end = end
+        return names
 
 
 class MemoryBlindTest(unittest.TestCase):
@@ -72,46 +77,55 @@ class MemoryBlindTest(unittest.TestCase):
             launcher.key("ctrl+m")
             window = desktop.window("Memory", 6390)
             app = desktop.accessible_app()
-            told = []
+            told = []  # (what, when)
 
             def heard(event):
                 with contextlib.suppress(Exception):
-                    name = event.source.name
-                    if name in (WATCH, PLAY):
-                        told.append(name)
+                    if event.source.name in (WATCH, PLAY):
+                        told.append((event.source.name, time.monotonic()))
             pyatspi.Registry.registerEventListener(heard, NAME_CHANGE)
-            turns = lambda: pump() or told.count(PLAY)  # noqa: E731
+
+            def when_told(what, count):
+                """When the status line's count-th `what` was heard: events
+                are handed over while waiting only, so one told while this
+                was not waiting is heard late."""
+                said = lambda: [t for w, t in told if w == what]  # noqa: E731
+                wait_until(lambda: pump() or len(said()) >= count, timeout=3 + 0.65 * count,
+                           interval=0.02, what=f"{what!r} to be told {count} times")
+                return said()[count - 1]
 
             with Recorder(desktop) as recorder:
                 ear = Ear(recorder, refs)
+                since = time.monotonic()
                 window.key("F2")
-                done = 0
                 for length in range(1, 5):
-                    wait_until(lambda: turns() >= length, timeout=3 + 0.65 * length,
-                               interval=0.02, what=f"turn {length} to be told")
-                    sequence = ear.next(done, length)
-                    done += length
+                    # The turn begins as the last pad lights; its sound follows.
+                    sequence = ear.heard(since, when_told(PLAY, length) + 0.3)
+                    self.assertEqual(len(sequence), length, f"{sequence}, around {ear.around}")
                     self.assertTrue(set(sequence) <= set(PAD_SOUNDS), sequence)
                     if length == 4:
                         # Missed on purpose: a pad that is not the first.
                         window.key(str((PAD_SOUNDS.index(sequence[0]) + 1) % 4 + 1))
+                        missed = time.monotonic()
                         break
+                    first = time.monotonic()
                     for name in sequence:
                         window.key(str(PAD_SOUNDS.index(name) + 1))
+                        pressed = time.monotonic()
                         time.sleep(BETWEEN_PRESSES)
-                    self.assertEqual(ear.next(done, length), sequence, "the keys' echo")
-                    done += length
-                self.assertEqual(ear.next(done, 1), [WRONG_SOUND])
+                    # Each key sounds its pad 0.15 s later; the next sequence
+                    # starts 0.65 s after the last key.
+                    since = pressed + 0.35
+                    self.assertEqual(ear.heard(first, since), sequence, "the echo")
                 box = desktop.message_box()
                 self.assertEqual(box.text, "Infelizmente você errou! Tente novamente")
+                self.assertEqual(ear.heard(missed - 0.1, missed + 0.6), [WRONG_SOUND])
             pyatspi.Registry.deregisterEventListener(heard, NAME_CHANGE)
-            self.assertEqual(told, [WATCH, PLAY] * 4)
+            self.assertEqual([w for w, _ in told], [WATCH, PLAY] * 4)
 
             # Both boxes answered by Enter: the game's message, then the name.
-            desktop.xdotool("key", "Return")
-            wait_until(lambda: desktop.message_box().text == "Seu nome:", what="the name's box")
-            desktop.xdotool("key", "Return")
-            wait_until(desktop.no_message_box, what="the name's box to close")
+            desktop.press_until("Return", desktop.name_box)
+            desktop.press_until("Return", desktop.no_message_box)
             wait_until(lambda: accessible_find(app, lambda a: a.getRoleName() == "label"
                                                and a.name == "Recorde: 3"),
                        what="the record to read 3")

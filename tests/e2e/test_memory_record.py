@@ -100,13 +100,15 @@ class MemoryRecordTest(unittest.TestCase):
                              "on disk before the box is answered")
             # OK, by Enter: a click would wait for no box at all, and the
             # name's box follows at once.
-            desktop.xdotool("key", "Return")
-            wait_until(lambda: desktop.message_box().text == "Seu nome:",
-                       what="the name's box")
+            desktop.press_until("Return", desktop.name_box)
+            field = wait_until(lambda: accessible_find(
+                desktop.accessible_app(), lambda a: a.getRoleName() == "text"
+                and a.getState().contains(pyatspi.STATE_FOCUSED)), what="the name's field")[0]
             desktop.xdotool("key", "--clearmodifiers", "ctrl+a", "BackSpace")
             desktop.xdotool("type", "--delay", "40", "  " + NAME + " ")
-            desktop.xdotool("key", "--clearmodifiers", "Return")
-            wait_until(desktop.no_message_box, what="the name dialog to close")
+            wait_until(lambda: field.queryText().getText(0, -1) == "  " + NAME + " ",
+                       what="the name to be typed")
+            desktop.press_until("Return", desktop.no_message_box)
             # Killed at once, as a power cut would: the name is already there.
             os.killpg(desktop.program.pid, signal.SIGKILL)
             self.assertTrue(desktop.program_ended())

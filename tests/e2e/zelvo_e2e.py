@@ -399,6 +399,21 @@ class Desktop(contextlib.AbstractContextManager):
     def no_message_box(self):
         return not _message_boxes(self.accessible_app())
 
+    def press_until(self, key, done, tries=3):
+        """Presses a key, as often as needed, until done() holds: a box the
+        window manager is still mapping does not have the keyboard yet."""
+        for _ in range(tries):
+            self.xdotool("key", "--clearmodifiers", key)
+            with contextlib.suppress(AssertionError):
+                wait_until(done, 2, what=f"{key} to be taken")
+                return
+        raise AssertionError(f"{key} pressed {tries} times, to no effect")
+
+    def name_box(self):
+        """The memory game's box that asks for the player's name, if it shows."""
+        return any(MessageBox(self, node).text == "Seu nome:"
+                   for node in _message_boxes(self.accessible_app()))
+
 
 _ACCESSIBILITY_RUNTIME = None
 
