@@ -956,6 +956,7 @@ void MemoryTest::garbledSettingsReadAsDefaults_data()
     QTest::newRow("record as a list") << QByteArray("Recorde=3, 4");
     QTest::newRow("sound as a word") << QByteArray("Som=talvez");
     QTest::newRow("numbers as a digit") << QByteArray("Numeros=1");
+    QTest::newRow("level unknown") << QByteArray("Nivel=Rapido");
 }
 
 void MemoryTest::garbledSettingsReadAsDefaults()
@@ -969,6 +970,7 @@ void MemoryTest::garbledSettingsReadAsDefaults()
     QCOMPARE(window->lblRecorde->text(), QStringLiteral("Recorde: –"));
     QVERIFY(window->mnuSom->isChecked());
     QVERIFY(!window->mnuNumeros->isChecked());
+    QVERIFY(window->grpNivel->actions().at(int(Recordes::Nivel::Normal))->isChecked());
 }
 
 void MemoryTest::unwritableSettingsKeepTheGameAndTheRecord()
@@ -1153,6 +1155,8 @@ void MemoryTest::topFiveKeepsOrderAndCleanNames_data()
     QTest::newRow("trimmed, controls removed")
         << QList<int>{} << 1 << "  A\tn\x1b[0ma\n " << QStringList{"An[0ma 1"};
     QTest::newRow("empty is Anônimo") << QList<int>{} << 1 << " \t " << QStringList{"Anônimo 1"};
+    QTest::newRow("a comma stays in the name")
+        << QList<int>{} << 1 << "Ana, Bia" << QStringList{"Ana, Bia 1"};
     QTest::newRow("any script") << QList<int>{} << 1 << "Жанна 李小龍"
                                 << QStringList{"Жанна 李小龍 1"};
     QTest::newRow("cut at 20 letters, accents kept")
