@@ -12,7 +12,6 @@
 #include "timer.h"
 #include "twips.h"
 
-#include <QAccessible>
 #include <QActionGroup>
 #include <QFileInfo>
 #include <QKeyEvent>
