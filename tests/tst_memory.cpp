@@ -134,7 +134,6 @@ private slots:
     void numbersOnThePadsAreDrawnAndRemembered();
     void levelsSetThePaceAndTheDraw_data();
     void levelsSetThePaceAndTheDraw();
-    void levelIsChosenBetweenGamesAndRemembered();
     void topFiveKeepsOrderAndCleanNames_data();
     void topFiveKeepsOrderAndCleanNames();
     void oldRecordMovesIntoNormalOnce();
@@ -1106,6 +1105,7 @@ void MemoryTest::levelsSetThePaceAndTheDraw()
     drawPads({2, 1, 3});
     start();
     QCOMPARE(estado(), QStringLiteral("Observe…"));
+    QVERIFY(!window->mnuNivel->menuAction()->isEnabled());
     playUntilPlayersTurn();
     clickPad(2);
     const int clicked = now;
@@ -1113,27 +1113,17 @@ void MemoryTest::levelsSetThePaceAndTheDraw()
     playUntilPlayersTurn();
     QCOMPARE(timelineSince(clicked).mid(timelineSince(clicked).indexOf(replay.first())), replay);
     QCOMPARE(turnAt - clicked, turn);
-    QCOMPARE(estado(), QStringLiteral("Sua vez!"));
     QCOMPARE(QAccessible::queryAccessibleInterface(window->lblEstado)->text(QAccessible::Name),
-             QStringLiteral("Sua vez!"));
-}
-
-void MemoryTest::levelIsChosenBetweenGamesAndRemembered()
-{
-    QVERIFY(window->grpNivel->actions().at(int(Recordes::Nivel::Normal))->isChecked());
-    choose(Recordes::Nivel::Dificil);
-    QCOMPARE(stored(QStringLiteral("Memory/Nivel")), QStringLiteral("Dificil"));
-    drawPads({0});
-    start();
+             estado());
+    QCOMPARE(estado(), QStringLiteral("Sua vez!"));
+    // The level is chosen between games only, and kept for the next run.
     QVERIFY(!window->mnuNivel->menuAction()->isEnabled());
-    playUntilPlayersTurn();
-    QVERIFY(!window->mnuNivel->menuAction()->isEnabled());
-    playGame(0);
+    MsgBoxAnswers answers;
+    clickPad(0);
     QVERIFY(window->mnuNivel->menuAction()->isEnabled());
-    QVERIFY(window->lblEstado->isHidden());
+    QVERIFY(estado().isEmpty());
     reopen();
-    QVERIFY(window->grpNivel->actions().at(int(Recordes::Nivel::Dificil))->isChecked());
-    QCOMPARE(window->tmrSort->interval(), 300);
+    QVERIFY(window->grpNivel->actions().at(nivel)->isChecked());
 }
 
 void MemoryTest::topFiveKeepsOrderAndCleanNames_data()
