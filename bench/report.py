@@ -129,37 +129,44 @@ if len(ticks) > 2:
     row("Title accumulated drift", f"{drift:+.1f} ms over {len(iv)} ticks "
         f"({drift / len(iv):+.2f} ms/tick)", "0 ms", "—", "(reported)", True)
 
-# Memory playback: from each start, lit at 500 + 650 j, dark 150 ms later.
-events = [l.split() for l in lines("memory") if l]
-starts = [i for i, e in enumerate(events) if e[0] == "start"]
-ivs, errs, drifts, sound_lag = [], [], [], []
-for n, s in enumerate(starts):
-    end = starts[n + 1] if n + 1 < len(starts) else len(events)
-    t0 = float(events[s][1])
-    seg = events[s + 1:end]
-    nominal = [0.0]
-    for j in range(20):
-        nominal += [500 + 650 * j, 650 + 650 * j]
-    marks = ([t0] + [float(e[1]) for e in seg if e[0] == "edge"])[:len(nominal)]
-    for k in range(1, min(len(marks), len(nominal))):
-        actual = marks[k] - marks[k - 1]
-        expected = nominal[k] - nominal[k - 1]
-        ivs.append(actual)
-        errs.append(abs(actual - expected))
-    if len(marks) == len(nominal):
-        drifts.append(marks[-1] - t0 - nominal[-1])
-    shows = [float(e[1]) for e in seg if e[0] == "edge" and e[3] == "show"]
-    sounds = [float(e[1]) for e in seg if e[0] == "sound"]
-    sound_lag += [abs(a - b) for a, b in zip(shows, sounds)]
-if errs:
-    row("Memory pad edges (nominal 500/150 ms)", f"p99 abs. error {p99(errs):.2f} ms, "
+# Memory playback at each level: from each start, lit at sort + (sort + pisca) j,
+# dark pisca later, with the level's intervals given on the start line.
+LEVELS = ("Fácil", "Normal", "Difícil", "Surpresa")
+for level, name in enumerate(LEVELS):
+    events = [l.split() for l in lines(f"memory-{level}") if l]
+    starts = [i for i, e in enumerate(events) if e[0] == "start"]
+    ivs, errs, drifts, sound_lag = [], [], [], []
+    sort = pisca = 0
+    for n, s in enumerate(starts):
+        end = starts[n + 1] if n + 1 < len(starts) else len(events)
+        t0 = float(events[s][1])
+        sort, pisca = int(events[s][2]), int(events[s][3])
+        seg = events[s + 1:end]
+        nominal = [0.0]
+        for j in range(20):
+            nominal += [sort + (sort + pisca) * j, sort + pisca + (sort + pisca) * j]
+        marks = ([t0] + [float(e[1]) for e in seg if e[0] == "edge"])[:len(nominal)]
+        for k in range(1, min(len(marks), len(nominal))):
+            actual = marks[k] - marks[k - 1]
+            expected = nominal[k] - nominal[k - 1]
+            ivs.append(actual)
+            errs.append(abs(actual - expected))
+        if len(marks) == len(nominal):
+            drifts.append(marks[-1] - t0 - nominal[-1])
+        shows = [float(e[1]) for e in seg if e[0] == "edge" and e[3] == "show"]
+        sounds = [float(e[1]) for e in seg if e[0] == "sound"]
+        sound_lag += [abs(a - b) for a, b in zip(shows, sounds)]
+    if not errs:
+        continue
+    row(f"Memory pad edges, {name} (nominal {sort}/{pisca} ms)", f"p99 abs. error {p99(errs):.2f} ms, "
         f"max {max(errs):.2f} ms, median {statistics.median(errs):.2f} ms, n={len(errs)}", "0 ms", "—", "p99 within ±2 ms", p99(errs) <= 2)
     dm = statistics.median(drifts) if drifts else None
-    row("Memory drift at the 20th pad going dark",
+    row(f"Memory drift at the 20th pad going dark, {name}",
         summary(drifts, digits=2) if drifts else "n/a", "0 ms", "—", "median ≤ 2 ms",
         bool(dm is not None and abs(dm) <= 2))
-    row("Memory sound start vs pad dark", summary(sound_lag, digits=3), "0 ms", "—", "(reported)",
-        True)
+    if name == "Normal":
+        row("Memory sound start vs pad dark", summary(sound_lag, digits=3), "0 ms", "—",
+            "(reported)", True)
 
 # Sound: play() to a pad sound's arrival on the null sink's monitor, and how
 # many sounds came out stretched or with a gap.

@@ -150,9 +150,11 @@ done
 kill $zpid $rpid
 wait $zpid $rpid 2>/dev/null || true
 
-echo "== timers: the title over ${idle} s, three 20-pad playbacks"
+echo "== timers: the title over ${idle} s, three 20-pad playbacks at each level"
 "$build/bench_timers" title "$idle" >"$out/title"
-"$build/bench_timers" memory 20 3 >"$out/memory"
+for level in 0 1 2 3; do
+    "$build/bench_timers" memory 20 3 "$level" >"$out/memory-$level"
+done
 "$build/bench_timers" open "$runs" >"$out/open-parts"
 "$build/bench_timers" svg >"$out/svg"
 

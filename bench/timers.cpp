@@ -1,7 +1,10 @@
 // Times the game's timers as the player sees them: the moments the launcher's
 // title letters and the memory pads change visibility, on CLOCK_MONOTONIC.
 //   bench_timers title SECONDS     one line per title tick
-//   bench_timers memory PADS RUNS  one line per pad edge and per sound started
+//   bench_timers memory PADS RUNS [LEVEL]
+//                                  one line per pad edge and per sound started, at
+//                                  the level numbered as the menu lists them (0 to 3,
+//                                  1 = Normal by default)
 //   bench_timers open RUNS         where opening a game window spends its time
 //   bench_timers svg               what drawing each picture from its source costs, and
 //                                  unpacking the bitmap the build drew of it
@@ -12,6 +15,7 @@
 #include "system.h"
 #include "timer.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -58,6 +62,13 @@ public:
 class MemoryTest
 {
 public:
+    static void choose(frmMemory &memory, int level)
+    {
+        memory.grpNivel->actions().at(level)->trigger();
+    }
+    static int sortInterval(const frmMemory &memory) { return memory.tmrSort->interval(); }
+    static int piscaInterval(const frmMemory &memory) { return memory.tmrPisca->interval(); }
+
     static void playBack(frmMemory &memory, int pads)
     {
         memory.TerminaPisca();
@@ -68,7 +79,8 @@ public:
         memory.Nivel = std::uint8_t(pads - 1);
         memory.PosMostra = 0;
         memory.PassoJogador = 0;
-        std::printf("start %.3f\n", nowMs());
+        std::printf("start %.3f %d %d\n", nowMs(), memory.tmrSort->interval(),
+                    memory.tmrPisca->interval());
         memory.tmrSort->setEnabled(true);
     }
 };
@@ -167,13 +179,16 @@ int main(int argc, char *argv[])
 
     const int pads = argc > 2 ? std::atoi(argv[2]) : 20;
     const int runs = argc > 3 ? std::atoi(argv[3]) : 3;
+    const int level = argc > 4 ? std::atoi(argv[4]) : 1;
     auto *memory = new frmMemory(std::make_unique<SilentSound>());
+    MemoryTest::choose(*memory, level);
     for (int i = 0; i < 4; ++i)
         memory->findChild<QWidget *>(QStringLiteral("imgEscura%1").arg(i))
             ->installEventFilter(&watcher);
     memory->Form_Load();
     memory->show();
-    const int each = 500 + 650 * pads + 1000;
+    const int step = MemoryTest::sortInterval(*memory) + MemoryTest::piscaInterval(*memory);
+    const int each = MemoryTest::sortInterval(*memory) + step * pads + 1000;
     for (int r = 0; r < runs; ++r)
         QTimer::singleShot(1000 + r * each, Qt::PreciseTimer, memory,
                            [memory, pads] { MemoryTest::playBack(*memory, pads); });

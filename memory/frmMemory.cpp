@@ -2,6 +2,7 @@
 
 #include "controls.h"
 #include "fonts.h"
+#include "frmRecordes.h"
 #include "image.h"
 #include "mmcontrol.h"
 #include "msgbox.h"
@@ -11,6 +12,8 @@
 #include "timer.h"
 #include "twips.h"
 
+#include <QActionGroup>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -29,6 +32,38 @@ const std::array<QString, 4> SomTecla = {
     QStringLiteral("Jawharp.wav"),
 };
 const QString SomErro = QStringLiteral("Aah.wav");
+// Difficult's pads follow each other too closely for the whole sounds: these
+// end, faded, before the next pad lights.
+const std::array<QString, 4> SomCurto = {
+    QStringLiteral("Plasma-curto.wav"),
+    QStringLiteral("Whop-curto.wav"),
+    QStringLiteral("Eatghost-curto.wav"),
+    QStringLiteral("Jawharp-curto.wav"),
+};
+
+// How long a pad stays lit and how long the dark gap before the next one
+// lasts, in milliseconds. Normal is the game's own beat; Easy stretches it by
+// half and Difficult takes it down to 0.6.
+struct Ritmo
+{
+    int sort;
+    int pisca;
+};
+constexpr Ritmo ritmo(Recordes::Nivel nivel)
+{
+    switch (nivel) {
+    case Recordes::Nivel::Facil:
+        return {750, 225};
+    case Recordes::Nivel::Dificil:
+        return {300, 90};
+    case Recordes::Nivel::Normal:
+    case Recordes::Nivel::Surpresa:
+        break;
+    }
+    return {500, 150};
+}
+// Easy gives a small child a breath between watching and playing.
+constexpr int PausaFacil = 700;
 
 const std::array<QString, 4> CorTecla = {
     QStringLiteral("Azul"),
@@ -41,20 +76,11 @@ const std::array<QString, 4> CorTecla = {
 constexpr std::array<std::array<int, 2>, 4> Tecla = {
     {{840, 1080}, {3090, 1080}, {3090, 3330}, {840, 3330}}};
 
-const QString ChaveRecorde = QStringLiteral("Memory/Recorde");
 const QString ChaveSom = QStringLiteral("Memory/Som");
 const QString ChaveNumeros = QStringLiteral("Memory/Numeros");
 
-// The settings file is the user's to edit: a record that is not a whole number
-// from 1 to the longest sequence reads as none, an option that is neither
-// "true" nor "false" as its default.
-int recordeGuardado()
-{
-    bool ok = false;
-    const int recorde = Settings::open()->value(ChaveRecorde).toString().toInt(&ok);
-    return ok && recorde >= 1 && recorde <= frmMemory::MaiorSequencia ? recorde : 0;
-}
-
+// The settings file is the user's to edit: an option that is neither "true"
+// nor "false" reads as its default.
 bool opcaoGuardada(const QString &chave, bool padrao)
 {
     const QString valor = Settings::open()->value(chave).toString().trimmed().toLower();
@@ -65,18 +91,24 @@ bool opcaoGuardada(const QString &chave, bool padrao)
     return padrao;
 }
 
-// Reaches the disk before it returns, so a program killed or a machine switched
-// off right afterwards keeps it. False when the file could not be written.
+// Puts what was set on the disk before it returns, so a program killed or a
+// machine switched off right afterwards keeps it. False when the file could
+// not be written.
+bool grava(QSettings &settings, const QString &oQue)
+{
+    settings.sync();
+    if (settings.status() == QSettings::NoError)
+        return true;
+    qWarning("Memory: %s could not be written to %s", qPrintable(oQue),
+             qPrintable(settings.fileName()));
+    return false;
+}
+
 bool guarda(const QString &chave, const QVariant &valor)
 {
     const auto settings = Settings::open();
     settings->setValue(chave, valor);
-    settings->sync();
-    if (settings->status() == QSettings::NoError)
-        return true;
-    qWarning("Memory: %s could not be written to %s", qPrintable(chave),
-             qPrintable(settings->fileName()));
-    return false;
+    return grava(*settings, chave);
 }
 
 // A pad's key number, drawn as a white figure outlined in black: it reads on
@@ -189,8 +221,15 @@ frmMemory::frmMemory(std::unique_ptr<SoundDevice> sons, QWidget *parent)
     Twips::place(lblRecorde, 3090, 5760, 2250, 495);
     lblRecorde->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblRecorde->setContentsMargins(6, 0, 6, 0);
-    Recorde = recordeGuardado();
-    MostraRecorde();
+
+    // What the player should do now, beside the score: a child who cannot
+    // read the pads' pace reads, or hears, when to watch and when to play.
+    lblEstado = new QLabel(client());
+    lblEstado->setObjectName(QStringLiteral("lblEstado"));
+    lblEstado->setFont(Fonts::design(QStringLiteral("Times New Roman"), 14.25, true));
+    Twips::place(lblEstado, 5040, 4440, 1380, 495);
+    lblEstado->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    lblEstado->hide();
 
     cmdInicio = Controls::commandButton(QStringLiteral("&Inicio"), amarelo, fonteBotao, client());
     cmdInicio->setObjectName(QStringLiteral("cmdInicio"));
@@ -211,6 +250,9 @@ frmMemory::frmMemory(std::unique_ptr<SoundDevice> sons, QWidget *parent)
     tmrRecorde = new Timer(2000, false, this);
     tmrRecorde->setObjectName(QStringLiteral("tmrRecorde"));
     connect(tmrRecorde, &Timer::tick, this, &frmMemory::tmrRecorde_Timer);
+    tmrVez = new Timer(PausaFacil, false, this);
+    tmrVez->setObjectName(QStringLiteral("tmrVez"));
+    connect(tmrVez, &Timer::tick, this, &frmMemory::tmrVez_Timer);
 
     mmcSons = new MMControl(std::move(sons), client());
     mmcSons->setObjectName(QStringLiteral("mmcSons"));
@@ -223,6 +265,21 @@ frmMemory::frmMemory(std::unique_ptr<SoundDevice> sons, QWidget *parent)
         mnujogo->addAction(QStringLiteral("&Inicio"), this, &frmMemory::mnuinicio_Click);
     mnuinicio->setObjectName(QStringLiteral("mnuinicio"));
     mnuinicio->setShortcut(QKeySequence(Qt::Key_F2));
+    mnuNivel = mnujogo->addMenu(QStringLiteral("Ní&vel"));
+    mnuNivel->setObjectName(QStringLiteral("mnuNivel"));
+    grpNivel = new QActionGroup(mnuNivel);
+    const QStringList nomesNivel = {QStringLiteral("mnuFacil"), QStringLiteral("mnuNormal"),
+                                    QStringLiteral("mnuDificil"), QStringLiteral("mnuSurpresa")};
+    for (Recordes::Nivel nivel : Recordes::Niveis) {
+        QAction *item = mnuNivel->addAction(QLatin1Char('&') + Recordes::nome(nivel));
+        item->setObjectName(nomesNivel[int(nivel)]);
+        item->setCheckable(true);
+        grpNivel->addAction(item);
+    }
+    connect(grpNivel, &QActionGroup::triggered, this, &frmMemory::mnuNivel_Click);
+    mnuRecordes =
+        mnujogo->addAction(QStringLiteral("Re&cordes…"), this, &frmMemory::mnuRecordes_Click);
+    mnuRecordes->setObjectName(QStringLiteral("mnuRecordes"));
     mnujogo->addSeparator()->setObjectName(QStringLiteral("mnutracoOpcoes"));
     // F3, beside Inicio's F2: no other key of this window uses it.
     mnuSom = mnujogo->addAction(QStringLiteral("&Som"), this, &frmMemory::mnuSom_Click);
@@ -240,6 +297,16 @@ frmMemory::frmMemory(std::unique_ptr<SoundDevice> sons, QWidget *parent)
     QAction *mnusair = mnujogo->addAction(QStringLiteral("Sai&r"), this, &frmMemory::mnusair_Click);
     mnusair->setObjectName(QStringLiteral("mnusair"));
 
+    {
+        const auto settings = Settings::open();
+        if (Recordes::migraRecordeAntigo(*settings))
+            grava(*settings, QStringLiteral("Memory/Recordes"));
+        for (Recordes::Nivel nivel : Recordes::Niveis)
+            Tabelas[int(nivel)] = Recordes::tabelaGuardada(*settings, nivel);
+        grpNivel->actions()[int(Recordes::nivelGuardado(*settings))]->setChecked(true);
+    }
+    mnuNivel_Click();
+
     cmdInicio->setFocus();
 }
 
@@ -250,6 +317,8 @@ void frmMemory::Form_Load()
     QStringList sons;
     for (const QString &som : SomTecla)
         sons << DirSons() + som;
+    for (const QString &som : SomCurto)
+        sons << DirSons() + som;
     sons << DirSons() + SomErro;
     mmcSons->device()->preload(sons);
 }
@@ -259,6 +328,9 @@ void frmMemory::cmdInicio_Click()
     // A pad lit by the game just left goes dark now, with its sound, instead
     // of staying lit for good.
     TerminaPisca();
+    tmrVez->setEnabled(false);
+    // The pace holds for the whole game.
+    mnuNivel->setEnabled(false);
     VezJogador = false;
     Sequencia = QList<std::int16_t>(1);
     Nivel = 0;
@@ -279,8 +351,12 @@ void frmMemory::cmdSair_Click()
 void frmMemory::SorteiaTecla()
 {
     Sequencia.resize(Nivel + 1);
-    Sequencia[Nivel] = std::int16_t(System::randomIndex(4));
+    // Surprise keeps nothing of the round before: every pad is drawn afresh.
+    const int primeira = NivelEscolhido() == Recordes::Nivel::Surpresa ? 0 : Nivel;
+    for (int i = primeira; i <= Nivel; ++i)
+        Sequencia[i] = std::int16_t(System::randomIndex(4));
     tmrSort->setEnabled(true);
+    MostraEstado(QStringLiteral("Observe…"));
     lblSequencia->setText(QStringLiteral("Sequência: %1").arg(Sequencia.size()));
     lblSequencia->show();
 }
@@ -298,18 +374,22 @@ void frmMemory::tmrSort_Timer()
         PosMostra = std::uint8_t(k + 1);
         return;
     }
-    // The player may answer while the last pad is still lit.
-    VezJogador = true;
     PosMostra = std::uint8_t(u + 1);
+    // The player may answer while the last pad is still lit; on Easy only a
+    // moment after it went dark.
+    if (NivelEscolhido() != Recordes::Nivel::Facil)
+        ComecaVez();
 }
 
 void frmMemory::tmrPisca_Timer()
 {
     if (PosMostra != 0) {
         ApagaTecla(Sequencia[PosMostra - 1]);
-        if (PosMostra > Sequencia.size() - 1)
+        if (PosMostra > Sequencia.size() - 1) {
             PosMostra = 0;
-        else
+            if (NivelEscolhido() == Recordes::Nivel::Facil)
+                tmrVez->setEnabled(true);
+        } else
             tmrSort->setEnabled(true);
     } else {
         ApagaTecla(TeclaClicada);
@@ -326,7 +406,7 @@ void frmMemory::TerminaPisca()
 
 void frmMemory::ApagaTecla(int pad)
 {
-    TocaSom(SomTecla[pad]);
+    TocaSom(NivelEscolhido() == Recordes::Nivel::Dificil ? SomCurto[pad] : SomTecla[pad]);
     imgEscura[pad]->setVisible(true);
     tmrPisca->setEnabled(false);
 }
@@ -354,11 +434,12 @@ void frmMemory::imgEscura_Click(int Index)
         TocaSom(SomErro);
         imgEscura[Index]->setVisible(true);
         // Every sequence before this one was repeated whole.
-        RegistraPontos(Nivel);
+        const int linha = RegistraPontos(Nivel);
         MsgBox::show(QStringLiteral("Infelizmente você errou! Tente novamente"), MsgBox::OKOnly);
         VezJogador = false;
         Nivel = 0;
         PosMostra = 0;
+        FimDeJogo(linha);
         return;
     }
 
@@ -372,42 +453,139 @@ void frmMemory::imgEscura_Click(int Index)
     if (Nivel + 1 >= MaiorSequencia) {
         // The whole longest sequence repeated: the game is won, not wrapped.
         Nivel = 0;
-        RegistraPontos(MaiorSequencia);
+        const int linha = RegistraPontos(MaiorSequencia);
         MsgBox::show(QStringLiteral("Parabéns! Você repetiu a sequência inteira de %1 teclas!")
                          .arg(MaiorSequencia),
                      MsgBox::OKOnly);
+        FimDeJogo(linha);
         return;
     }
     ++Nivel;
     SorteiaTecla();
 }
 
-// A game's score is the number of sequences it repeated whole. One above the
-// best so far is a record: stored at once, then shown in yellow for a moment
-// and told to screen readers. The message that ends the game stays as it is.
-void frmMemory::RegistraPontos(int pontos)
+void frmMemory::ComecaVez()
 {
-    // Another Zelvo may have stored a better one meanwhile: it is kept.
-    Recorde = std::max(Recorde, recordeGuardado());
-    if (pontos <= Recorde) {
-        MostraRecorde();
-        return;
+    VezJogador = true;
+    MostraEstado(QStringLiteral("Sua vez!"));
+}
+
+void frmMemory::tmrVez_Timer()
+{
+    tmrVez->setEnabled(false);
+    ComecaVez();
+}
+
+// A game's score is the number of sequences it repeated whole. A score that
+// enters its level's top five is stored at once, under the name offered, so
+// that nothing waits on the player's answers; above the level's best it is a
+// record, shown in yellow for a moment and told to screen readers. Returns
+// the score's row in the table, or -1. The message that ends the game stays
+// as it is.
+int frmMemory::RegistraPontos(int pontos)
+{
+    const Recordes::Nivel nivel = NivelEscolhido();
+    QList<Recordes::Entrada> &tabela = Tabelas[int(nivel)];
+    const auto settings = Settings::open();
+    // Another Zelvo may have stored better ones meanwhile: they are kept.
+    if (QFileInfo::exists(settings->fileName()))
+        tabela = Recordes::tabelaGuardada(*settings, nivel);
+    const int antes = tabela.isEmpty() ? 0 : tabela[0].pontos;
+    QString nome = Recordes::nomeGuardado(*settings);
+    if (nome.isEmpty())
+        nome = Recordes::nomeDoSistema();
+    if (nome.isEmpty())
+        nome = Recordes::Anonimo;
+    const int linha = Recordes::insere(tabela, {nome, pontos, QDateTime::currentDateTime()});
+    if (linha >= 0) {
+        Recordes::guardaTabela(*settings, nivel, tabela);
+        grava(*settings, QStringLiteral("Memory/Recordes"));
     }
-    Recorde = pontos;
-    guarda(ChaveRecorde, Recorde);
     MostraRecorde();
-    lblRecorde->setAutoFillBackground(true);
-    // Qt 6.4 passes no announcement on to AT-SPI, but it does pass a label's
-    // change of name, which screen readers can follow; the name goes back
-    // with the light.
-    lblRecorde->setAccessibleName(QStringLiteral("Novo recorde: %1").arg(Recorde));
-    tmrRecorde->setEnabled(true);
+    if (linha == 0 && pontos > antes) {
+        lblRecorde->setAutoFillBackground(true);
+        // Qt 6.4 passes no announcement on to AT-SPI, but it does pass a
+        // label's change of name, which screen readers can follow; the name
+        // goes back with the light.
+        lblRecorde->setAccessibleName(QStringLiteral("Novo recorde: %1").arg(pontos));
+        tmrRecorde->setEnabled(true);
+    }
+    return linha;
+}
+
+// After the game's own message: the level may change again, and a score
+// that made the top five gets the player's name.
+void frmMemory::FimDeJogo(int linha)
+{
+    MostraEstado(QString());
+    mnuNivel->setEnabled(true);
+    if (linha < 0)
+        return;
+    const Recordes::Nivel nivel = NivelEscolhido();
+    const QString nome = PerguntaNome::pergunta(Tabelas[int(nivel)][linha].nome, this);
+    Tabelas[int(nivel)][linha].nome = nome;
+    const auto settings = Settings::open();
+    Recordes::guardaTabela(*settings, nivel, Tabelas[int(nivel)]);
+    Recordes::guardaNome(*settings, nome);
+    grava(*settings, QStringLiteral("Memory/Nome"));
 }
 
 void frmMemory::MostraRecorde()
 {
-    lblRecorde->setText(Recorde > 0 ? QStringLiteral("Recorde: %1").arg(Recorde)
-                                    : QStringLiteral("Recorde: –"));
+    const QList<Recordes::Entrada> &tabela = Tabelas[int(NivelEscolhido())];
+    lblRecorde->setText(tabela.isEmpty() ? QStringLiteral("Recorde: –")
+                                         : QStringLiteral("Recorde: %1").arg(tabela[0].pontos));
+}
+
+// The line's name is what a screen reader says: each change of it is heard,
+// once. Set before the text, the name keeps the label from telling its new
+// text as a second change; the hidden line keeps its last name, since an
+// empty one would fall back to the text and be told again.
+void frmMemory::MostraEstado(const QString &estado)
+{
+    if (!estado.isEmpty())
+        lblEstado->setAccessibleName(estado);
+    lblEstado->setText(estado);
+    Controls::setColour(lblEstado, QPalette::WindowText,
+                        estado == QLatin1String("Sua vez!") ? QColor(0, 128, 0)
+                                                            : QColor(0, 0, 160));
+    lblEstado->setVisible(!estado.isEmpty());
+}
+
+Recordes::Nivel frmMemory::NivelEscolhido() const
+{
+    return Recordes::Niveis[grpNivel->actions().indexOf(grpNivel->checkedAction())];
+}
+
+void frmMemory::mnuNivel_Click()
+{
+    const Recordes::Nivel nivel = NivelEscolhido();
+    tmrSort->setInterval(ritmo(nivel).sort);
+    tmrPisca->setInterval(ritmo(nivel).pisca);
+    MostraRecorde();
+    const auto settings = Settings::open();
+    if (Recordes::nivelGuardado(*settings) != nivel) {
+        Recordes::guardaNivel(*settings, nivel);
+        grava(*settings, QStringLiteral("Memory/Nivel"));
+    }
+}
+
+void frmMemory::mnuRecordes_Click()
+{
+    frmRecordes recordes(
+        Tabelas, NivelEscolhido(), [this](Recordes::Nivel nivel) { return LimpaTabela(nivel); },
+        this);
+    recordes.exec();
+}
+
+QList<Recordes::Entrada> frmMemory::LimpaTabela(Recordes::Nivel nivel)
+{
+    Tabelas[int(nivel)].clear();
+    const auto settings = Settings::open();
+    Recordes::guardaTabela(*settings, nivel, {});
+    grava(*settings, QStringLiteral("Memory/Recordes"));
+    MostraRecorde();
+    return Tabelas[int(nivel)];
 }
 
 void frmMemory::tmrRecorde_Timer()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form.h"
+#include "recordes.h"
 #include "sounddevice.h"
 
 #include <QList>
@@ -11,7 +12,9 @@
 class Image;
 class MMControl;
 class QAction;
+class QActionGroup;
 class QLabel;
+class QMenu;
 class QPushButton;
 class Timer;
 
@@ -50,26 +53,39 @@ private:
     void TocaSom(const QString &name);
     void TerminaPisca();
 
-    // Beside the game: its score and record, and the player's options.
+    // Beside the game: its score and records, and the player's options.
+    void mnuNivel_Click();
+    void mnuRecordes_Click();
     void mnuSom_Click();
     void mnuNumeros_Click();
     void tmrRecorde_Timer();
-    void RegistraPontos(int pontos);
+    void tmrVez_Timer();
+    void ComecaVez();
+    void FimDeJogo(int linha);
+    int RegistraPontos(int pontos);
     void MostraRecorde();
     void MostraNumeros();
+    void MostraEstado(const QString &estado);
+    Recordes::Nivel NivelEscolhido() const;
+    QList<Recordes::Entrada> LimpaTabela(Recordes::Nivel nivel);
 
     MMControl *mmcSons;
     Timer *tmrPisca;
     Timer *tmrSort;
     Timer *tmrRecorde;
+    Timer *tmrVez;
     QPushButton *cmdSair;
     QPushButton *cmdInicio;
     QLabel *lblSequencia;
     QLabel *lblRecorde;
+    QLabel *lblEstado;
     std::array<QLabel *, 4> lblNumeroEscura;
     std::array<QLabel *, 4> lblNumeroClara;
     std::array<Image *, 4> imgEscura;
     std::array<Image *, 4> imgClara;
+    QMenu *mnuNivel;
+    QActionGroup *grpNivel;
+    QAction *mnuRecordes;
     QAction *mnuSom;
     QAction *mnuNumeros;
 
@@ -79,9 +95,9 @@ private:
     std::uint8_t TeclaClicada = 0;
     bool VezJogador = false;
     std::uint8_t PassoJogador = 0;
-    // The most sequences one game repeated whole, 0 while there is none. It
-    // lives here too, so a record the settings file refuses is kept this run.
-    int Recorde = 0;
+    // Each level's top five. They live here too, so records the settings file
+    // refuses are kept this run.
+    std::array<QList<Recordes::Entrada>, 4> Tabelas;
 
     friend class MemoryTest;
 };

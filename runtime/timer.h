@@ -28,6 +28,9 @@ public:
     int remainingTime() const { return m_timer.remainingTime(); }
 
     void setEnabled(bool enabled);
+    // For a pace chosen between games: the wait already under way is kept,
+    // the ticks after it take the new interval.
+    void setInterval(int interval) { m_interval = interval; }
 
     // Delivers one tick now, as if the interval had elapsed, so tests can step
     // a window through time. A disabled timer delivers nothing.

@@ -2,6 +2,7 @@
 // and the faults it must not have (pads lit for good, counters wrapping).
 
 #include "frmMemory.h"
+#include "frmRecordes.h"
 #include "image.h"
 #include "mmcontrol.h"
 #include "settings.h"
@@ -11,6 +12,7 @@
 #include "waveoutput.h"
 
 #include <QAccessible>
+#include <QActionGroup>
 #include <QFile>
 #include <QLabel>
 #include <QMenuBar>
@@ -130,8 +132,17 @@ private slots:
     void unwritableSettingsKeepTheGameAndTheRecord();
     void soundSwitchSilencesTheControlAndKeepsTheBeat();
     void numbersOnThePadsAreDrawnAndRemembered();
+    void levelsSetThePaceAndTheDraw_data();
+    void levelsSetThePaceAndTheDraw();
+    void topFiveKeepsOrderAndCleanNames_data();
+    void topFiveKeepsOrderAndCleanNames();
+    void oldRecordMovesIntoNormalOnce();
+    void garbledEntriesAreSkippedOneByOne_data();
+    void garbledEntriesAreSkippedOneByOne();
 
 private:
+    void choose(Recordes::Nivel nivel);
+    QStringList storedTable(const QString &level) const;
     // Steps virtual time to the next tick of whichever timer runs and fires it.
     void step();
     // Notes when each running timer is due; `restarted` timers start afresh now.
@@ -156,8 +167,12 @@ private:
     int now = 0; // virtual milliseconds
     int piscaDue = -1;
     int sortDue = -1;
+    int vezDue = -1;
+    int turnAt = -1; // when the player's turn last began
     QStringList timeline;
     QList<float> draws;
+    QStringList namesOffered;
+    QStringList typedNames;
 };
 
 void MemoryTest::init()
@@ -170,9 +185,16 @@ void MemoryTest::init()
     sounds.clear();
     timeline.clear();
     now = 0;
-    piscaDue = sortDue = -1;
+    piscaDue = sortDue = vezDue = turnAt = -1;
     draws.clear();
     System::setRandomSource([this] { return draws.isEmpty() ? 0.0f : draws.takeFirst(); });
+    // The player presses Enter at every "Seu nome:".
+    PerguntaNome::setResponder([this](const QString &proposta) {
+        namesOffered << proposta;
+        return typedNames.isEmpty() ? proposta : typedNames.takeFirst();
+    });
+    namesOffered.clear();
+    typedNames.clear();
     window = new frmMemory(std::make_unique<SoundRecorder>(&sounds));
     window->Form_Load();
     window->show();
@@ -183,6 +205,7 @@ void MemoryTest::cleanup()
 {
     delete window;
     System::setRandomSource({});
+    PerguntaNome::setResponder({});
     Settings::setFileForTesting({});
 }
 
@@ -258,11 +281,15 @@ void MemoryTest::sync(bool piscaRestarted, bool sortRestarted)
     if (!window->tmrPisca->isEnabled())
         piscaDue = -1;
     else if (piscaDue < 0 || piscaRestarted)
-        piscaDue = now + 150;
+        piscaDue = now + window->tmrPisca->interval();
     if (!window->tmrSort->isEnabled())
         sortDue = -1;
     else if (sortDue < 0 || sortRestarted)
-        sortDue = now + 500;
+        sortDue = now + window->tmrSort->interval();
+    if (!window->tmrVez->isEnabled())
+        vezDue = -1;
+    else if (vezDue < 0)
+        vezDue = now + window->tmrVez->interval();
 }
 
 void MemoryTest::start()
@@ -275,17 +302,25 @@ void MemoryTest::step()
 {
     const QList<int> before = litPads();
     const int playedBefore = int(sounds.count(QStringLiteral("play")));
-    QVERIFY(piscaDue >= 0 || sortDue >= 0);
-    if (piscaDue >= 0 && (sortDue < 0 || piscaDue <= sortDue)) {
-        now = piscaDue;
-        piscaDue = -1;
+    const bool turnBefore = window->VezJogador;
+    QVERIFY(piscaDue >= 0 || sortDue >= 0 || vezDue >= 0);
+    const auto soonest = [](int due, std::initializer_list<int> others) {
+        return due >= 0 && std::all_of(others.begin(), others.end(),
+                                       [due](int other) { return other < 0 || due <= other; });
+    };
+    if (soonest(piscaDue, {sortDue, vezDue})) {
+        now = std::exchange(piscaDue, -1);
         window->tmrPisca->fire();
-    } else {
-        now = sortDue;
-        sortDue = -1;
+    } else if (soonest(sortDue, {vezDue})) {
+        now = std::exchange(sortDue, -1);
         window->tmrSort->fire();
+    } else {
+        now = std::exchange(vezDue, -1);
+        window->tmrVez->fire();
     }
     sync();
+    if (window->VezJogador && !turnBefore)
+        turnAt = now;
     for (int pad : litPads())
         if (!before.contains(pad))
             timeline << QStringLiteral("%1 on %2").arg(now).arg(pad);
@@ -352,15 +387,17 @@ void MemoryTest::layoutMatchesTheDesign()
     // above Sair.
     const QList<QAction *> items = window->menuBar()->actions().at(0)->menu()->actions();
     QCOMPARE(window->menuBar()->actions().at(0)->text(), QStringLiteral("&Jogo"));
-    QCOMPARE(items.size(), 6);
+    QCOMPARE(items.size(), 8);
     QCOMPARE(items[0]->text(), QStringLiteral("&Inicio"));
     QCOMPARE(items[0]->shortcut(), QKeySequence(Qt::Key_F2));
-    QVERIFY(items[1]->isSeparator());
-    QCOMPARE(items[2]->text(), QStringLiteral("&Som"));
-    QCOMPARE(items[2]->shortcut(), QKeySequence(Qt::Key_F3));
-    QCOMPARE(items[3]->text(), QStringLiteral("&Números nas teclas"));
-    QVERIFY(items[4]->isSeparator());
-    QCOMPARE(items[5]->text(), QStringLiteral("Sai&r"));
+    QCOMPARE(items[1]->text(), QStringLiteral("Ní&vel"));
+    QCOMPARE(items[2]->text(), QStringLiteral("Re&cordes…"));
+    QVERIFY(items[3]->isSeparator());
+    QCOMPARE(items[4]->text(), QStringLiteral("&Som"));
+    QCOMPARE(items[4]->shortcut(), QKeySequence(Qt::Key_F3));
+    QCOMPARE(items[5]->text(), QStringLiteral("&Números nas teclas"));
+    QVERIFY(items[6]->isSeparator());
+    QCOMPARE(items[7]->text(), QStringLiteral("Sai&r"));
 
     // The score sits under the toy, clear of the pads and the buttons.
     QCOMPARE(window->lblSequencia->geometry(), QRect(56, 384, 150, 33));
@@ -861,7 +898,9 @@ void MemoryTest::scoreIsTheSequencesRepeatedWholeStoredAtOnce()
     QFETCH(QString, record);
     // On disk while the game's own message is still open.
     QString onDisk;
-    const auto atTheBox = [&] { onDisk = stored(QStringLiteral("Memory/Recorde")); };
+    const auto atTheBox = [&] {
+        onDisk = stored(QStringLiteral("Memory/Recordes/Normal/1/Pontos"));
+    };
     if (rounds >= 0) {
         playGame(rounds, atTheBox);
     } else {
@@ -894,10 +933,15 @@ void MemoryTest::newRecordIsLitToldAndReadByANewWindow()
 
     // A worse game than a record another Zelvo stored meanwhile: no record,
     // and the better one stays.
-    QSettings(settingsFile, QSettings::IniFormat).setValue(QStringLiteral("Memory/Recorde"), 7);
+    {
+        QSettings other(settingsFile, QSettings::IniFormat);
+        other.setValue(QStringLiteral("Memory/Recordes/Normal/1/Nome"), QStringLiteral("Bia"));
+        other.setValue(QStringLiteral("Memory/Recordes/Normal/1/Pontos"), 7);
+    }
     playGame(4);
     QVERIFY(!window->lblRecorde->autoFillBackground());
-    QCOMPARE(stored(QStringLiteral("Memory/Recorde")), QStringLiteral("7"));
+    QCOMPARE(stored(QStringLiteral("Memory/Recordes/Normal/1/Pontos")), QStringLiteral("7"));
+    QCOMPARE(stored(QStringLiteral("Memory/Recordes/Normal/2/Pontos")), QStringLiteral("4"));
     reopen();
     QCOMPARE(window->lblRecorde->text(), QStringLiteral("Recorde: 7"));
 }
@@ -911,6 +955,7 @@ void MemoryTest::garbledSettingsReadAsDefaults_data()
     QTest::newRow("record as a list") << QByteArray("Recorde=3, 4");
     QTest::newRow("sound as a word") << QByteArray("Som=talvez");
     QTest::newRow("numbers as a digit") << QByteArray("Numeros=1");
+    QTest::newRow("level unknown") << QByteArray("Nivel=Rapido");
 }
 
 void MemoryTest::garbledSettingsReadAsDefaults()
@@ -924,6 +969,7 @@ void MemoryTest::garbledSettingsReadAsDefaults()
     QCOMPARE(window->lblRecorde->text(), QStringLiteral("Recorde: –"));
     QVERIFY(window->mnuSom->isChecked());
     QVERIFY(!window->mnuNumeros->isChecked());
+    QVERIFY(window->grpNivel->actions().at(int(Recordes::Nivel::Normal))->isChecked());
 }
 
 void MemoryTest::unwritableSettingsKeepTheGameAndTheRecord()
@@ -933,7 +979,9 @@ void MemoryTest::unwritableSettingsKeepTheGameAndTheRecord()
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     Settings::setFileForTesting(blocker.fileName() + QStringLiteral("/Zelvo.conf"));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Memory/Recorde could not be written"));
+    // The score at the game's end, then its name: twice a game.
+    for (int i = 0; i < 4; ++i)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("could not be written"));
     playGame(2);
     QCOMPARE(window->lblRecorde->text(), QStringLiteral("Recorde: 2"));
     playGame(1); // plays on, and keeps this run's record
@@ -997,6 +1045,190 @@ void MemoryTest::numbersOnThePadsAreDrawnAndRemembered()
     window->mnuNumeros->trigger();
     QCOMPARE(stored(QStringLiteral("Memory/Numeros")), QStringLiteral("false"));
     QCOMPARE(window->client()->grab().toImage(), plain);
+}
+
+void MemoryTest::choose(Recordes::Nivel nivel)
+{
+    window->grpNivel->actions().at(int(nivel))->trigger();
+}
+
+// A level's table on disk, as "name score" rows.
+QStringList MemoryTest::storedTable(const QString &level) const
+{
+    QStringList rows;
+    for (int i = 1; i <= 6; ++i) {
+        const QString row = QStringLiteral("Memory/Recordes/%1/%2/").arg(level).arg(i);
+        if (!stored(row + QStringLiteral("Pontos")).isEmpty())
+            rows << stored(row + QStringLiteral("Nome")) + QLatin1Char(' ') +
+                        stored(row + QStringLiteral("Pontos"));
+    }
+    return rows;
+}
+
+void MemoryTest::levelsSetThePaceAndTheDraw_data()
+{
+    QTest::addColumn<int>("nivel");
+    QTest::addColumn<QStringList>("replay"); // from the click that completes the first round
+    QTest::addColumn<int>("turn");
+    // Drawn: 2, then 1, then 3. Only Surprise draws the whole second round.
+    QTest::newRow("Fácil") << int(Recordes::Nivel::Facil)
+                           << QStringList{"225 off 2",  "225 sound Eatghost.wav", "750 on 2",
+                                          "975 off 2",  "975 sound Eatghost.wav", "1725 on 1",
+                                          "1950 off 1", "1950 sound Whop.wav"}
+                           << 2650;
+    QTest::newRow("Normal") << int(Recordes::Nivel::Normal)
+                            << QStringList{"150 off 2",  "150 sound Eatghost.wav", "500 on 2",
+                                           "650 off 2",  "650 sound Eatghost.wav", "1150 on 1",
+                                           "1300 off 1", "1300 sound Whop.wav"}
+                            << 1150;
+    QTest::newRow("Difícil") << int(Recordes::Nivel::Dificil)
+                             << QStringList{"90 off 2",  "90 sound Eatghost-curto.wav",  "300 on 2",
+                                            "390 off 2", "390 sound Eatghost-curto.wav", "690 on 1",
+                                            "780 off 1", "780 sound Whop-curto.wav"}
+                             << 690;
+    QTest::newRow("Surpresa") << int(Recordes::Nivel::Surpresa)
+                              << QStringList{"150 off 2",  "150 sound Eatghost.wav", "500 on 1",
+                                             "650 off 1",  "650 sound Whop.wav",     "1150 on 3",
+                                             "1300 off 3", "1300 sound Jawharp.wav"}
+                              << 1150;
+}
+
+void MemoryTest::levelsSetThePaceAndTheDraw()
+{
+    QFETCH(int, nivel);
+    QFETCH(QStringList, replay);
+    QFETCH(int, turn);
+    const auto estado = [this] {
+        return window->lblEstado->isVisible() ? window->lblEstado->text() : QString();
+    };
+    choose(Recordes::Nivel(nivel));
+    drawPads({2, 1, 3});
+    start();
+    QCOMPARE(estado(), QStringLiteral("Observe…"));
+    QVERIFY(!window->mnuNivel->menuAction()->isEnabled());
+    playUntilPlayersTurn();
+    clickPad(2);
+    const int clicked = now;
+    QCOMPARE(estado(), QStringLiteral("Observe…"));
+    playUntilPlayersTurn();
+    QCOMPARE(timelineSince(clicked).mid(timelineSince(clicked).indexOf(replay.first())), replay);
+    QCOMPARE(turnAt - clicked, turn);
+    QCOMPARE(QAccessible::queryAccessibleInterface(window->lblEstado)->text(QAccessible::Name),
+             estado());
+    QCOMPARE(estado(), QStringLiteral("Sua vez!"));
+    // The level is chosen between games only, and kept for the next run.
+    QVERIFY(!window->mnuNivel->menuAction()->isEnabled());
+    MsgBoxAnswers answers;
+    clickPad(0);
+    QVERIFY(window->mnuNivel->menuAction()->isEnabled());
+    QVERIFY(estado().isEmpty());
+    reopen();
+    QVERIFY(window->grpNivel->actions().at(nivel)->isChecked());
+}
+
+void MemoryTest::topFiveKeepsOrderAndCleanNames_data()
+{
+    QTest::addColumn<QList<int>>("before");
+    QTest::addColumn<int>("score");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("after");
+    const QString twenty = QStringLiteral("Ççãõéíóúâêôàü Maria ");
+    QTest::newRow("into an empty table") << QList<int>{} << 2 << "Ana" << QStringList{"Ana 2"};
+    QTest::newRow("below an equal score")
+        << QList<int>{3, 2} << 2 << "Ana" << QStringList{"B3 3", "B2 2", "Ana 2"};
+    QTest::newRow("on top, the fifth drops")
+        << QList<int>{5, 4, 3, 2, 1} << 6 << "Ana"
+        << QStringList{"Ana 6", "B5 5", "B4 4", "B3 3", "B2 2"};
+    QTest::newRow("under a full table") << QList<int>{5, 4, 3, 2, 1} << 1 << "Ana"
+                                        << QStringList{"B5 5", "B4 4", "B3 3", "B2 2", "B1 1"};
+    QTest::newRow("nothing repeated never enters") << QList<int>{} << 0 << "Ana" << QStringList{};
+    QTest::newRow("trimmed, controls removed")
+        << QList<int>{} << 1 << "  A\tn\x1b[0ma\n " << QStringList{"An[0ma 1"};
+    QTest::newRow("empty is Anônimo") << QList<int>{} << 1 << " \t " << QStringList{"Anônimo 1"};
+    QTest::newRow("a comma stays in the name")
+        << QList<int>{} << 1 << "Ana, Bia" << QStringList{"Ana, Bia 1"};
+    QTest::newRow("any script") << QList<int>{} << 1 << "Жанна 李小龍"
+                                << QStringList{"Жанна 李小龍 1"};
+    QTest::newRow("cut at 20 letters, accents kept")
+        << QList<int>{} << 1 << QStringLiteral("Ç\u0327") + twenty + QStringLiteral("Silva")
+        << QStringList{QStringLiteral("Ç\u0327") + twenty.left(19).trimmed() +
+                       QStringLiteral(" 1")};
+    QTest::newRow("an emoji is not split")
+        << QList<int>{} << 1 << QStringLiteral("Maria Clara Sousa 👍🏽👍🏽👍🏽")
+        << QStringList{QStringLiteral("Maria Clara Sousa 👍🏽👍🏽 1")};
+}
+
+void MemoryTest::topFiveKeepsOrderAndCleanNames()
+{
+    QFETCH(QList<int>, before);
+    QFETCH(int, score);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, after);
+    {
+        QSettings other(settingsFile, QSettings::IniFormat);
+        for (int i = 0; i < before.size(); ++i) {
+            const QString row = QStringLiteral("Memory/Recordes/Normal/%1/").arg(i + 1);
+            other.setValue(row + QStringLiteral("Nome"), QStringLiteral("B%1").arg(before[i]));
+            other.setValue(row + QStringLiteral("Pontos"), before[i]);
+        }
+    }
+    reopen();
+    typedNames << typed;
+    playGame(score);
+    QCOMPARE(storedTable(QStringLiteral("Normal")), after);
+    // Asked only when the score made the table.
+    QStringList unchanged;
+    for (int b : before)
+        unchanged << QStringLiteral("B%1 %1").arg(b);
+    QCOMPARE(namesOffered.size(), after == unchanged ? 0 : 1);
+}
+
+void MemoryTest::oldRecordMovesIntoNormalOnce()
+{
+    QSettings(settingsFile, QSettings::IniFormat).setValue(QStringLiteral("Memory/Recorde"), 9);
+    reopen();
+    QCOMPARE(window->lblRecorde->text(), QStringLiteral("Recorde: 9"));
+    QCOMPARE(storedTable(QStringLiteral("Normal")), QStringList{"Anônimo 9"});
+    QCOMPARE(stored(QStringLiteral("Memory/Recordes/Normal/1/Data")), QString());
+    QCOMPARE(stored(QStringLiteral("Memory/Recorde")), QString());
+    reopen();
+    QCOMPARE(storedTable(QStringLiteral("Normal")), QStringList{"Anônimo 9"});
+    choose(Recordes::Nivel::Facil);
+    QCOMPARE(window->lblRecorde->text(), QStringLiteral("Recorde: –"));
+}
+
+void MemoryTest::garbledEntriesAreSkippedOneByOne_data()
+{
+    QTest::addColumn<QByteArray>("line"); // spoils the second of three entries
+    QTest::newRow("score as text") << QByteArray("2\\Pontos=doze");
+    QTest::newRow("negative score") << QByteArray("2\\Pontos=-4");
+    QTest::newRow("score above 255") << QByteArray("2\\Pontos=256");
+    QTest::newRow("name too long") << QByteArray("2\\Nome=Abcdefghijklmnopqrstu");
+    QTest::newRow("empty name") << QByteArray("2\\Nome=");
+    QTest::newRow("date that does not parse") << QByteArray("2\\Data=ontem");
+}
+
+void MemoryTest::garbledEntriesAreSkippedOneByOne()
+{
+    QFETCH(QByteArray, line);
+    QFile file(settingsFile);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[Memory]\n");
+    for (int i = 1; i <= 3; ++i)
+        file.write(QStringLiteral("Recordes\\Facil\\%1\\Nome=N%1\nRecordes\\Facil\\%1\\Pontos=%2\n"
+                                  "Recordes\\Facil\\%1\\Data=2026-0%1-01T10:00:00\n")
+                       .arg(i)
+                       .arg(10 - i)
+                       .toUtf8());
+    file.write("Recordes\\Facil\\" + line + "\n");
+    file.close();
+    const QSettings settings(settingsFile, QSettings::IniFormat);
+    const QList<Recordes::Entrada> tabela =
+        Recordes::tabelaGuardada(settings, Recordes::Nivel::Facil);
+    QCOMPARE(tabela.size(), 2);
+    QCOMPARE(tabela[0].nome, QStringLiteral("N1"));
+    QCOMPARE(tabela[1].nome, QStringLiteral("N3"));
+    QCOMPARE(Recordes::maisRecente(tabela), 1);
 }
 
 QTEST_MAIN(MemoryTest)

@@ -8,6 +8,7 @@
 
 #include "frmForca.h"
 #include "frmMemory.h"
+#include "frmRecordes.h"
 #include "frmZelvo.h"
 #include "image.h"
 #include "msgbox.h"
@@ -1218,6 +1219,8 @@ void StressTest::initTestCase()
     qtTestHandler = qInstallMessageHandler(tellTrailOnFatal);
     qInfo().noquote() << "stress" << replayHint() << "-" << eventsPerWindow() << "events per game";
     System::setBeepHook([] {});
+    // A game that makes its level's top five asks for a name: Enter.
+    PerguntaNome::setResponder([](const QString &proposta) { return proposta; });
     // The games store records and options: in a file of the run's own.
     static QTemporaryDir settings;
     Settings::setFileForTesting(settings.filePath(QStringLiteral("Zelvo.conf")));

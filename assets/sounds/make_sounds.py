@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Synthesises the memory game's sounds, or checks ones already made.
 
-    python3 make_sounds.py OUTDIR             write the five WAV files
+    python3 make_sounds.py OUTDIR             write the WAV files
     python3 make_sounds.py --analyse OUTDIR   measure them; exit 1 if one is off
 
 Everything here is computed from scratch with the standard library only, and
@@ -29,6 +29,15 @@ FADE_OUT_SECONDS = 0.020
 PAD_NAMES = ("Plasma", "Whop", "Eatghost", "Jawharp")
 WRONG_NAME = "Aah"
 ALL_NAMES = PAD_NAMES + (WRONG_NAME,)
+
+# The Difficult level lights a pad 390 ms after the one before, 300 ms after
+# it went dark with its sound: each pad also comes in a short cut whose sound
+# is over by then, its tail faded rather than cut, so no note is clipped by
+# the next pad's sound.
+SHORT_SUFFIX = "-curto"
+SHORT_SECONDS = 0.26
+SHORT_FADE_SECONDS = 0.07
+SHORT_NAMES = tuple(name + SHORT_SUFFIX for name in PAD_NAMES)
 
 
 # --------------------------------------------------------------------------
@@ -332,11 +341,25 @@ RECIPES = {
 }
 
 
+def shorten(samples):
+    """The sound ended at SHORT_SECONDS, its last stretch faded out."""
+    n = min(len(samples), int(SHORT_SECONDS * SR))
+    fade = int(SHORT_FADE_SECONDS * SR)
+    out = samples[:n]
+    for i in range(fade):
+        out[n - 1 - i] *= 0.5 - 0.5 * math.cos(math.pi * i / fade)
+    return out
+
+
 def render(outdir):
     os.makedirs(outdir, exist_ok=True)
     for name in ALL_NAMES:
         make, peak = RECIPES[name]
-        write_wav(os.path.join(outdir, name + ".wav"), finish(make(), peak))
+        samples = make()
+        write_wav(os.path.join(outdir, name + ".wav"), finish(samples, peak))
+        if name in PAD_NAMES:
+            write_wav(os.path.join(outdir, name + SHORT_SUFFIX + ".wav"),
+                      finish(shorten(samples), peak))
 
 
 # --------------------------------------------------------------------------
@@ -514,6 +537,9 @@ def check(name, r):
     if "total" not in r:
         return p
     lo, hi = (0.50, 0.80) if name == WRONG_NAME else (0.20, 0.40)
+    if name.endswith(SHORT_SUFFIX):
+        name = name[:-len(SHORT_SUFFIX)]
+        lo, hi = 0.20, SHORT_SECONDS
     if not lo <= r["sound"] <= hi:
         p.append("sounding part %.3f s, want %.2f-%.2f s" % (r["sound"], lo, hi))
     if r["onset_ms"] > 2.0:
@@ -543,7 +569,7 @@ def check(name, r):
 def analyse(outdir):
     failed = False
     pad_levels = []
-    for name in ALL_NAMES:
+    for name in ALL_NAMES + SHORT_NAMES:
         path = os.path.join(outdir, name + ".wav")
         if not os.path.exists(path):
             print("%-9s missing" % name)

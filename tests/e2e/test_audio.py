@@ -186,6 +186,7 @@ class AudioTest(unittest.TestCase):
             with Recorder(desktop) as recorder:
                 flashes, wrong_at, box = play(self, desktop, window, toy, rounds=3)
             box.answer("OK")
+            desktop.keep_name()
             heard = Heard(recorder, refs)
             t0 = flashes[0][1]
             story = f"flashes {[(MEMORY_COLOURS[p], round(a - t0, 3)) for p, a, _ in flashes]}, " \
@@ -252,6 +253,7 @@ class AudioTest(unittest.TestCase):
             with Recorder(desktop) as recorder:
                 flashes, wrong_at, box = play(self, desktop, window, toy, rounds=1)
             box.answer("OK")
+            desktop.keep_name()
             heard = Heard(recorder, refs)
             # Only whether each sound is heard matters here: each is looked for
             # where it belongs, however it runs into its neighbours.
@@ -275,6 +277,7 @@ class AudioTest(unittest.TestCase):
             with Recorder(desktop) as recorder:
                 flashes, _, box = play(self, desktop, window, toy, rounds=1)
             box.answer("OK")
+            desktop.keep_name()
             before = Heard(recorder, refs)
             self.assertTrue(all(before.nearest(lit + BLINK, within=0.3) for _, lit, _ in flashes),
                             before.describe(flashes[0][1]))
@@ -291,6 +294,7 @@ class AudioTest(unittest.TestCase):
             with Recorder(desktop) as recorder:
                 flashes, _, box = play(self, desktop, window, toy, rounds=2)
             box.answer("OK")
+            desktop.keep_name()
             heard = Heard(recorder, refs)
             back = recorder.first_data
             due = [(PAD_SOUNDS[pad], lit + BLINK) for pad, lit, _ in flashes

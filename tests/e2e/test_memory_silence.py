@@ -28,6 +28,7 @@ class MemorySilenceTest(unittest.TestCase):
                 box = desktop.message_box()
                 time.sleep(max(0.0, wrong_at + 1.0 - time.monotonic()))  # the groan's length
             box.answer("OK")
+            desktop.keep_name()
             self.assertEqual(recorder.sounds(), [])
             (_, a, _), (_, b, _) = shown
             self.assertLess(abs(b - a - STEP), 2 * SLACK, f"pads lit {b - a:.3f} s apart")
