@@ -5,7 +5,6 @@
 #include "image.h"
 #include "msgbox.h"
 #include "settings.h"
-#include "system.h"
 #include "twips.h"
 
 #include <QActionGroup>
@@ -313,6 +312,7 @@ void frmForca::montaCategorias()
     }
     grupoCategoria->actions().at(escolhida)->setChecked(true);
     palavras = categorias[escolhida].palavras;
+    baralho.reset();
 }
 
 int frmForca::categoriaEscolhida() const
@@ -324,6 +324,7 @@ int frmForca::categoriaEscolhida() const
 void frmForca::mnucategoria_Click(int Index)
 {
     palavras = categorias[Index].palavras;
+    baralho.reset();
     Settings::open()->setValue(ChaveCategoria, categorias[Index].nome);
     avisaPuladas(Index);
 }
@@ -459,7 +460,7 @@ void frmForca::cmdInicio_Click()
     if (mnusolitario->isChecked()) {
         const int categoria = categoriaEscolhida();
         avisaPuladas(categoria);
-        txtPalavra->setText(palavras[System::randomIndex(int(palavras.size()))]);
+        sorteiaPalavra();
         lblCategoria->setText(QStringLiteral("Categoria: %1").arg(categorias[categoria].nome));
         lblCategoria->setVisible(true);
     } else if (txtPalavra->text().isEmpty()) {
@@ -469,6 +470,19 @@ void frmForca::cmdInicio_Click()
         return;
     }
     IniciaPartida();
+}
+
+// Where the deck stands is written at every deal, so that a program closed in
+// any way goes on from there.
+void frmForca::sorteiaPalavra()
+{
+    const QString &categoria = categorias[categoriaEscolhida()].nome;
+    const std::unique_ptr<QSettings> settings = Settings::open();
+    if (!baralho)
+        baralho = std::make_unique<Baralho>(int(palavras.size()), Baralho::impressao(palavras),
+                                            leBaralho(*settings, categoria));
+    txtPalavra->setText(palavras[baralho->proxima()]);
+    guardaBaralho(*settings, categoria, baralho->estado());
 }
 
 // The question is whether to leave: No means the player goes on with the game

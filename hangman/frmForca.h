@@ -1,5 +1,6 @@
 #pragma once
 
+#include "baralho.h"
 #include "form.h"
 #include "palavras.h"
 
@@ -8,6 +9,7 @@
 #include <QStringList>
 #include <array>
 #include <cstdint>
+#include <memory>
 
 class Image;
 class QAction;
@@ -52,6 +54,7 @@ private:
     int categoriaEscolhida() const;
     void avisaPuladas(int Index);
     void colaPalavra();
+    void sorteiaPalavra();
 
     QLineEdit *txtPalavra;
     QPushButton *cmdSair;
@@ -72,6 +75,8 @@ private:
     // The words of the chosen category, and every category the menu offers.
     QStringList palavras;
     QList<Palavras::Lista> categorias;
+    // The chosen category's deck, made at its first solo game.
+    std::unique_ptr<Baralho> baralho;
 
     friend class HangmanTest;
 };

@@ -138,7 +138,9 @@ Lista le(const QString &nome, const QString &arquivo)
         if (linha.isEmpty() || linha.startsWith(QLatin1Char('#')))
             continue;
         ++comPalavra;
-        const QString palavra = linha.normalized(QString::NormalizationForm_C);
+        const QString palavra = linha.section(QLatin1Char('|'), 0, 0)
+                                    .trimmed()
+                                    .normalized(QString::NormalizationForm_C);
         const QString motivo = defeito(palavra);
         if (!motivo.isEmpty()) {
             lista.puladas.append({int(i + 1), linha, motivo});

@@ -4,6 +4,7 @@
 
 #include "frmForca.h"
 
+#include "baralho.h"
 #include "image.h"
 #include "msgbox.h"
 #include "palavras.h"
@@ -88,8 +89,7 @@ private slots:
     void winShowsWholeFigureBeforeMessage();
 
     // Modes.
-    void soloDrawsEachListedWord_data();
-    void soloDrawsEachListedWord();
+    void soloDealsEveryListedWordOnce();
     void soloEmptiesAndLocksWordBox();
     void twoPlayerUnlocksAndKeepsWord();
     void soloStartNeverAsksForWord();
@@ -136,6 +136,12 @@ private slots:
     void userListsJoinTheMenu();
     void categoryRememberedAndHinted_data();
     void categoryRememberedAndHinted();
+
+    // The deck solo words are dealt from.
+    void deckDealsEachWordOnceAndNeverTwiceInARow_data();
+    void deckDealsEachWordOnceAndNeverTwiceInARow();
+    void deckKeptAcrossRestart_data();
+    void deckKeptAcrossRestart();
 
 private:
     template <typename T> T *child(const QString &name) const
@@ -567,36 +573,30 @@ void HangmanTest::winShowsWholeFigureBeforeMessage()
 
 // ---- Modes ------------------------------------------------------------------
 
-void HangmanTest::soloDrawsEachListedWord_data()
+// Every car once before any comes back, the deck going on after a restart;
+// the deck's own rules are deckDealsEachWordOnceAndNeverTwiceInARow's.
+void HangmanTest::soloDealsEveryListedWordOnce()
 {
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("word");
-
-    const QStringList words = {
-        QStringLiteral("VECTRA"),  QStringLiteral("OMEGA"), QStringLiteral("SAVEIRO"),
-        QStringLiteral("FIESTA"),  QStringLiteral("PALIO"), QStringLiteral("CORSA"),
-        QStringLiteral("SANTANA"), QStringLiteral("SIENA"), QStringLiteral("GOLF"),
-        QStringLiteral("CIVIC"),   QStringLiteral("UNO"),   QStringLiteral("GOL"),
-        QStringLiteral("FUSCA"),
-    };
-    for (int i = 0; i < words.size(); ++i)
-        QTest::addRow("%d %s", i, qPrintable(words[i])) << i << words[i];
-}
-
-void HangmanTest::soloDrawsEachListedWord()
-{
-    QFETCH(int, index);
-    QFETCH(QString, word);
-
+    const QStringList carros = {"VECTRA", "OMEGA", "SAVEIRO", "FIESTA", "PALIO", "CORSA", "SANTANA",
+                                "SIENA",  "GOLF",  "CIVIC",   "UNO",    "GOL",   "FUSCA"};
     MsgBoxAnswers answers;
-    System::setRandomSource([index] { return (float(index) + 0.5f) / 13.0f; });
-    action(QStringLiteral("mnusolitario"))->trigger();
-    QTest::mouseClick(window->cmdInicio, Qt::LeftButton);
-
-    QCOMPARE(box()->text(), word);
-    for (int i = 0; i < 8; ++i)
-        QCOMPARE(window->lblLetra[i]->isVisible(), i < word.size());
-    QVERIFY(window->cmdLetra[0]->isEnabled());
+    QStringList dealt;
+    for (int game = 0; game < 14; ++game) {
+        if (game == 6)
+            reopen();
+        action(QStringLiteral("mnusolitario"))->trigger();
+        QTest::mouseClick(window->cmdInicio, Qt::LeftButton);
+        dealt << box()->text();
+        for (int i = 0; i < 8; ++i)
+            QCOMPARE(window->lblLetra[i]->isVisible(), i < dealt.last().size());
+        QTest::mouseClick(window->cmdNovo, Qt::LeftButton);
+    }
+    QStringList firstDeck = dealt.mid(0, 13);
+    firstDeck.sort();
+    QStringList sorted = carros;
+    sorted.sort();
+    QCOMPARE(firstDeck, sorted);
+    QVERIFY(dealt[13] != dealt[12]);
     QVERIFY(answers.asked.isEmpty());
 }
 
@@ -691,9 +691,8 @@ void HangmanTest::novoClearsBoardAndUnlocksBox()
 {
     MsgBoxAnswers answers;
     action(QStringLiteral("mnusolitario"))->trigger();
-    System::setRandomSource([] { return 6.5f / 13.0f; }); // SANTANA
     QTest::mouseClick(window->cmdInicio, Qt::LeftButton);
-    guess(QStringLiteral("AXY"));
+    guess(QStringLiteral("XY")); // in no car's name
     QCOMPARE(int(window->erros), 2);
     QVERIFY(box()->isReadOnly());
 
@@ -1163,7 +1162,7 @@ void HangmanTest::builtInListsArePlayable()
     const QList<Palavras::Lista> lists = Palavras::embutidas();
     QVERIFY(lists.size() >= 9);
     QCOMPARE(lists[0].nome, QStringLiteral("Carros"));
-    QCOMPARE(lists[0].palavras.size(), 13); // their order: soloDrawsEachListedWord
+    QCOMPARE(lists[0].palavras.size(), 13); // which: soloDealsEveryListedWordOnce
     const QList<QAction *> items = child<QMenu>(QStringLiteral("mnucategoria"))->actions();
     QVERIFY(items[0]->isChecked());
     for (int i = 0; i < lists.size(); ++i) {
@@ -1318,6 +1317,102 @@ void HangmanTest::categoryRememberedAndHinted()
     categoryItem(QStringLiteral("Esportes"))->trigger();
     reopen();
     QVERIFY(categoryItem(QStringLiteral("Esportes"))->isChecked());
+}
+
+// ---- Deck -------------------------------------------------------------------
+
+// Seeds 1, 2, 3... in turn, so that every run deals the same.
+static Baralho::Sorteio counting(int *calls)
+{
+    return [calls] { return quint32(++*calls); };
+}
+
+void HangmanTest::deckDealsEachWordOnceAndNeverTwiceInARow_data()
+{
+    QTest::addColumn<int>("words");
+    for (int n : {1, 2, 3, 13, 500})
+        QTest::addRow("%d", n) << n;
+}
+
+// Forty decks meet the boundary between two decks thirty-nine times: a shuffle
+// blind to it would repeat a word of two or three there a dozen times over.
+void HangmanTest::deckDealsEachWordOnceAndNeverTwiceInARow()
+{
+    QFETCH(int, words);
+    int seeds = 0;
+    Baralho deck(words, "lista", {}, counting(&seeds));
+    int last = -1;
+    for (int round = 0; round < 40; ++round) {
+        QList<bool> dealt(words, false);
+        for (int k = 0; k < words; ++k) {
+            const int i = deck.proxima();
+            QVERIFY(i >= 0 && i < words && !dealt[i]);
+            dealt[i] = true;
+            QVERIFY2(words == 1 || i != last, qPrintable(QStringLiteral("deck %1").arg(round)));
+            last = i;
+        }
+    }
+    QCOMPARE(seeds, 40);
+}
+
+void HangmanTest::deckKeptAcrossRestart_data()
+{
+    QTest::addColumn<QByteArray>("list"); // the fingerprint after the restart
+    QTest::addColumn<QString>("key");     // a stored value replaced...
+    QTest::addColumn<QVariant>("value");  // ...by this one
+    QTest::addColumn<bool>("kept");
+
+    QTest::newRow("same list") << QByteArray("A") << QString() << QVariant() << true;
+    QTest::newRow("changed list") << QByteArray("B") << QString() << QVariant() << false;
+    QTest::newRow("seed not a number") << QByteArray("A") << "semente" << QVariant("x") << false;
+    QTest::newRow("negative dealt") << QByteArray("A") << "dadas" << QVariant(-3) << false;
+    QTest::newRow("more dealt than words") << QByteArray("A") << "dadas" << QVariant(8) << false;
+    QTest::newRow("word to avoid out of range")
+        << QByteArray("A") << "evita" << QVariant(7) << false;
+    QTest::newRow("a list of values")
+        << QByteArray("A") << "dadas" << QVariant(QStringList{"1", "2"}) << false;
+}
+
+void HangmanTest::deckKeptAcrossRestart()
+{
+    QFETCH(QByteArray, list);
+    QFETCH(QString, key);
+    QFETCH(QVariant, value);
+    QFETCH(bool, kept);
+
+    // Two decks and a half dealt, the next ones as an unbroken run deals them.
+    int seeds = 0;
+    Baralho deck(7, "A", {}, counting(&seeds));
+    for (int k = 0; k < 17; ++k)
+        deck.proxima();
+    const QString path = settings.filePath(QStringLiteral("deck.conf"));
+    {
+        QSettings file(path, QSettings::IniFormat);
+        guardaBaralho(file, QStringLiteral("Países / ç"), deck.estado());
+        if (!key.isEmpty())
+            file.setValue(QStringLiteral("forca-baralho/Pa%C3%ADses%20%2F%20%C3%A7/") + key, value);
+    }
+    const int seedsSoFar = seeds;
+    QList<int> unbroken;
+    for (int k = 0; k < 11; ++k)
+        unbroken << deck.proxima();
+
+    const QSettings file(path, QSettings::IniFormat);
+    int seedsAfter = seedsSoFar;
+    Baralho restarted(7, list, leBaralho(file, QStringLiteral("Países / ç")),
+                      counting(&seedsAfter));
+    QList<int> next;
+    for (int k = 0; k < 11; ++k)
+        next << restarted.proxima();
+    if (kept) {
+        QCOMPARE(next, unbroken);
+    } else {
+        // A new deck at once: its first seven are every word once.
+        QCOMPARE(seedsAfter, seedsSoFar + 2);
+        QList<int> first(next.mid(0, 7));
+        std::sort(first.begin(), first.end());
+        QCOMPARE(first, QList<int>({0, 1, 2, 3, 4, 5, 6}));
+    }
 }
 
 QTEST_MAIN(HangmanTest)
