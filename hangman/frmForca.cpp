@@ -193,8 +193,16 @@ frmForca::frmForca(QWidget *parent)
     lblCategoria->setObjectName(QStringLiteral("lblCategoria"));
     lblCategoria->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     lblCategoria->setWordWrap(true);
-    Twips::place(lblCategoria, 2640, 2280, 2415, 540);
+    Twips::place(lblCategoria, 2640, 1560, 2415, 480);
     lblCategoria->hide();
+
+    // The hint takes the place of its button once the player asks for it.
+    lblDica = whiteLabel(QString(), Fonts::design(QStringLiteral("Arial"), 9.75, true), client());
+    lblDica->setObjectName(QStringLiteral("lblDica"));
+    lblDica->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblDica->setWordWrap(true);
+    Twips::place(lblDica, 2640, 2100, 2415, 720);
+    lblDica->hide();
 
     const QFont fonteBotaoLetra = Fonts::design(QStringLiteral("Arial Black"), 11.25, true);
     for (int i = 0; i < 26; ++i) {
@@ -245,6 +253,14 @@ frmForca::frmForca(QWidget *parent)
     txtPalavra->installEventFilter(this);
     Twips::place(txtPalavra, 2640, 1080, 1695, 375);
 
+    cmdDica = Controls::commandButton(QStringLiteral("&Dica"), HighlightTextColour,
+                                      Fonts::design(QStringLiteral("Arial"), 9.75, true), client());
+    cmdDica->setObjectName(QStringLiteral("cmdDica"));
+    cmdDica->setToolTip(QStringLiteral("Mostra uma dica da palavra (F3)"));
+    Twips::place(cmdDica, 2640, 2100, 735, 330);
+    cmdDica->hide();
+    connect(cmdDica, &QPushButton::clicked, this, &frmForca::cmdDica_Click);
+
     QMenu *mnujogo = menuBar()->addMenu(QStringLiteral("&Jogo"));
     mnujogo->setObjectName(QStringLiteral("mnujogo"));
     QAction *mnunovo = mnujogo->addAction(QStringLiteral("&Novo"), this, &frmForca::mnunovo_Click);
@@ -253,6 +269,10 @@ frmForca::frmForca(QWidget *parent)
     mnuinicio = mnujogo->addAction(QStringLiteral("&Inicio"), this, &frmForca::mnuinicio_Click);
     mnuinicio->setObjectName(QStringLiteral("mnuinicio"));
     mnuinicio->setShortcut(QKeySequence(Qt::Key_F2));
+    mnudica = mnujogo->addAction(QStringLiteral("&Dica"), this, &frmForca::mnudica_Click);
+    mnudica->setObjectName(QStringLiteral("mnudica"));
+    mnudica->setShortcut(QKeySequence(Qt::Key_F3));
+    mnudica->setEnabled(false);
     mnujogo->addSeparator()->setObjectName(QStringLiteral("mnutraco1"));
     QAction *mnusair = mnujogo->addAction(QStringLiteral("&Sair"), this, &frmForca::mnusair_Click);
     mnusair->setObjectName(QStringLiteral("mnusair"));
@@ -377,6 +397,7 @@ void frmForca::cmdNovo_Click()
         lblLetra[i]->setVisible(false);
     }
     lblCategoria->setVisible(false);
+    escondeDica();
     for (QPushButton *letra : cmdLetra)
         letra->setEnabled(false);
     cmdInicio->setEnabled(true);
@@ -429,6 +450,7 @@ void frmForca::cmdLetra_Click(int Index)
         // otherwise still be "wrong" and lose a game already won.
         for (QPushButton *botao : cmdLetra)
             botao->setEnabled(false);
+        habilitaDica(false);
         MsgBox::show(QStringLiteral("Parabéns você ganhou!!!"), MsgBox::OKOnly);
     }
 }
@@ -463,6 +485,10 @@ void frmForca::cmdInicio_Click()
         sorteiaPalavra();
         lblCategoria->setText(QStringLiteral("Categoria: %1").arg(categorias[categoria].nome));
         lblCategoria->setVisible(true);
+        dicaUsada = false;
+        lblDica->setVisible(false);
+        cmdDica->setVisible(true);
+        habilitaDica(!lblDica->text().isEmpty());
     } else if (txtPalavra->text().isEmpty()) {
         MsgBox::show(QStringLiteral("Digite primeiro a palavra"), MsgBox::OKOnly + MsgBox::Critical,
                      Titulo);
@@ -481,8 +507,46 @@ void frmForca::sorteiaPalavra()
     if (!baralho)
         baralho = std::make_unique<Baralho>(int(palavras.size()), Baralho::impressao(palavras),
                                             leBaralho(*settings, categoria));
-    txtPalavra->setText(palavras[baralho->proxima()]);
+    const int i = baralho->proxima();
+    txtPalavra->setText(palavras[i]);
     guardaBaralho(*settings, categoria, baralho->estado());
+    const QString dica = categorias[categoriaEscolhida()].dicas[i];
+    lblDica->setText(dica.isEmpty() ? QString() : QStringLiteral("Dica: %1").arg(dica));
+    // A teacher's hint can run to 80 characters: a long one is set smaller
+    // rather than cut off above the word's places.
+    QFont fonte = Fonts::design(QStringLiteral("Arial"), 9.75, true);
+    while (fonte.pointSizeF() > 7 && QFontMetrics(fonte)
+                                             .boundingRect(QRect(0, 0, lblDica->width(), 1000),
+                                                           Qt::TextWordWrap, lblDica->text())
+                                             .height() > lblDica->height())
+        fonte.setPointSizeF(fonte.pointSizeF() - 0.75);
+    lblDica->setFont(fonte);
+}
+
+// The hint waits in its label, hidden, from the start of the game; its button
+// can be pressed while there is one and the game goes on.
+void frmForca::cmdDica_Click()
+{
+    dicaUsada = true;
+    lblDica->setVisible(true);
+    // The focus goes to the hint, so that a screen reader reads it out, and
+    // it stays on the board: letter keys go on playing.
+    lblDica->setFocus();
+    cmdDica->setVisible(false);
+    mnudica->setEnabled(false);
+}
+
+void frmForca::habilitaDica(bool habilitada)
+{
+    cmdDica->setEnabled(habilitada);
+    mnudica->setEnabled(habilitada);
+}
+
+void frmForca::escondeDica()
+{
+    lblDica->setVisible(false);
+    cmdDica->setVisible(false);
+    mnudica->setEnabled(false);
 }
 
 // The question is whether to leave: No means the player goes on with the game
@@ -517,6 +581,8 @@ void frmForca::mnudupla_Click()
     mnusolitario->setChecked(false);
     mnudupla->setChecked(true);
     txtPalavra->setReadOnly(false);
+    // The word can now be changed, and the hint would tell of the old one.
+    habilitaDica(false);
 }
 
 void frmForca::mnusolitario_Click()
@@ -526,6 +592,7 @@ void frmForca::mnusolitario_Click()
     txtPalavra->clear();
     txtPalavra->setReadOnly(true);
     lblCategoria->setVisible(false);
+    escondeDica();
 }
 
 bool frmForca::eventFilter(QObject *watched, QEvent *event)

@@ -39,11 +39,13 @@ private:
     void cmdNovo_Click();
     void cmdInicio_Click();
     void cmdSair_Click();
+    void cmdDica_Click();
     void cmdLetra_Click(int Index);
     void txtPalavra_KeyPress(int &KeyAscii);
     void mnunovo_Click() { cmdNovo_Click(); }
     void mnuinicio_Click() { cmdInicio_Click(); }
     void mnusair_Click() { cmdSair_Click(); }
+    void mnudica_Click() { cmdDica_Click(); }
     void mnudupla_Click();
     void mnusolitario_Click();
     void mnucategoria_Click(int Index);
@@ -55,6 +57,8 @@ private:
     void avisaPuladas(int Index);
     void colaPalavra();
     void sorteiaPalavra();
+    void habilitaDica(bool habilitada);
+    void escondeDica();
 
     QLineEdit *txtPalavra;
     QPushButton *cmdSair;
@@ -69,6 +73,9 @@ private:
     QMenu *mnucategoria;
     QActionGroup *grupoCategoria;
     QLabel *lblCategoria;
+    QPushButton *cmdDica;
+    QAction *mnudica;
+    QLabel *lblDica;
 
     // Wrong guesses of the game in play, and the next figure part to show.
     std::uint8_t erros = 0;
@@ -77,6 +84,8 @@ private:
     QList<Palavras::Lista> categorias;
     // The chosen category's deck, made at its first solo game.
     std::unique_ptr<Baralho> baralho;
+    // Whether the game in play was helped by its hint.
+    bool dicaUsada = false;
 
     friend class HangmanTest;
 };

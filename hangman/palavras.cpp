@@ -151,6 +151,7 @@ Lista le(const QString &nome, const QString &arquivo)
             continue;
         vistas.insert(maiuscula);
         lista.palavras.append(maiuscula);
+        lista.dicas.append(linha.section(QLatin1Char('|'), 1).trimmed());
     }
     if (comPalavra == 0)
         lista.erro = QStringLiteral("o arquivo está vazio");

@@ -34,6 +34,7 @@ struct Lista
     QString nome;         // as the menu shows it
     QString arquivo;      // where it was read from
     QStringList palavras; // upper case, NFC, in the file's order, each once
+    QStringList dicas;    // one per word, empty where the file gives none
     QList<Problema> puladas;
     QString erro; // why nothing of the file can be played; empty when it can
 };
