@@ -286,8 +286,9 @@ void frmForca::Form_Load()
     montaCategorias();
 }
 
-// The user's folder is read at every load, so a list added while the program
-// runs shows the next time the window opens.
+// The user's folder is looked at every load, so a list added while the
+// program runs shows the next time the window opens. Only the verdicts are
+// needed here: the words wait until a list is chosen or played.
 void frmForca::montaCategorias()
 {
     categorias = Palavras::embutidas() + Palavras::doUsuario(Palavras::pastaDoUsuario());
@@ -295,7 +296,7 @@ void frmForca::montaCategorias()
     int escolhida = 0;
     mnucategoria->clear();
     for (int i = 0; i < int(categorias.size()); ++i) {
-        const Palavras::Lista &lista = categorias[i];
+        const Palavras::Categoria &lista = categorias[i];
         QString rotulo = lista.nome;
         QAction *item =
             mnucategoria->addAction(rotulo.replace(QLatin1Char('&'), QStringLiteral("&&")));
@@ -312,7 +313,7 @@ void frmForca::montaCategorias()
         connect(item, &QAction::triggered, this, [this, i] { mnucategoria_Click(i); });
     }
     grupoCategoria->actions().at(escolhida)->setChecked(true);
-    palavras = categorias[escolhida].palavras;
+    palavras.reset();
 }
 
 int frmForca::categoriaEscolhida() const
@@ -323,30 +324,46 @@ int frmForca::categoriaEscolhida() const
 
 void frmForca::mnucategoria_Click(int Index)
 {
-    palavras = categorias[Index].palavras;
     Settings::open()->setValue(ChaveCategoria, categorias[Index].nome);
-    avisaPuladas(Index);
+    carregaCategoria(Index);
+}
+
+// The file may have changed since the menu judged it: a list that can no
+// longer be played is greyed out there, and the game goes on with "Carros".
+void frmForca::carregaCategoria(int Index)
+{
+    palavras = Palavras::palavrasDe(categorias[Index].arquivo);
+    if (palavras->erro.isEmpty()) {
+        avisaPuladas(Index);
+        return;
+    }
+    QAction *item = grupoCategoria->actions().at(Index);
+    item->setEnabled(false);
+    item->setToolTip(QStringLiteral("Esta lista não pode ser usada: %1.").arg(palavras->erro));
+    grupoCategoria->actions().at(0)->setChecked(true);
+    palavras = Palavras::palavrasDe(categorias[0].arquivo);
 }
 
 // Once a run for each list: the words that were left out, and why.
 void frmForca::avisaPuladas(int Index)
 {
-    const Palavras::Lista &lista = categorias[Index];
-    if (lista.puladas.isEmpty() || avisadas().contains(lista.arquivo))
+    const QString &arquivo = categorias[Index].arquivo;
+    const QList<Palavras::Problema> &puladas = palavras->puladas;
+    if (puladas.isEmpty() || avisadas().contains(arquivo))
         return;
-    avisadas().insert(lista.arquivo);
-    const qsizetype n = lista.puladas.size();
+    avisadas().insert(arquivo);
+    const qsizetype n = puladas.size();
     QString texto = n == 1
                         ? QStringLiteral("O arquivo %1 tem 1 palavra que não pode ser jogada "
                                          "e ficou de fora:\n")
-                              .arg(lista.arquivo)
+                              .arg(arquivo)
                         : QStringLiteral("O arquivo %1 tem %2 palavras que não podem ser jogadas "
                                          "e ficaram de fora:\n")
-                              .arg(lista.arquivo)
+                              .arg(arquivo)
                               .arg(n);
     const qsizetype mostradas = std::min<qsizetype>(n, 5);
     for (qsizetype i = 0; i < mostradas; ++i) {
-        const Palavras::Problema &p = lista.puladas[i];
+        const Palavras::Problema &p = puladas[i];
         texto += QStringLiteral("\nlinha %1: '%2': %3").arg(p.linha).arg(p.palavra, p.motivo);
     }
     if (n > mostradas)
@@ -457,10 +474,11 @@ bool frmForca::palavraCompleta(int tamanho) const
 void frmForca::cmdInicio_Click()
 {
     if (mnusolitario->isChecked()) {
-        const int categoria = categoriaEscolhida();
-        avisaPuladas(categoria);
-        txtPalavra->setText(palavras[System::randomIndex(int(palavras.size()))]);
-        lblCategoria->setText(QStringLiteral("Categoria: %1").arg(categorias[categoria].nome));
+        if (!palavras)
+            carregaCategoria(categoriaEscolhida());
+        txtPalavra->setText(palavras->palavra(System::randomIndex(palavras->quantas())));
+        lblCategoria->setText(
+            QStringLiteral("Categoria: %1").arg(categorias[categoriaEscolhida()].nome));
         lblCategoria->setVisible(true);
     } else if (txtPalavra->text().isEmpty()) {
         MsgBox::show(QStringLiteral("Digite primeiro a palavra"), MsgBox::OKOnly + MsgBox::Critical,

@@ -5,9 +5,9 @@
 
 #include <QColor>
 #include <QList>
-#include <QStringList>
 #include <array>
 #include <cstdint>
+#include <memory>
 
 class Image;
 class QAction;
@@ -50,6 +50,7 @@ private:
     void mostraLetra(int posicao, const QString &letra, const QColor &cor = Qt::white);
     void montaCategorias();
     int categoriaEscolhida() const;
+    void carregaCategoria(int Index);
     void avisaPuladas(int Index);
     void colaPalavra();
 
@@ -69,9 +70,10 @@ private:
 
     // Wrong guesses of the game in play, and the next figure part to show.
     std::uint8_t erros = 0;
-    // The words of the chosen category, and every category the menu offers.
-    QStringList palavras;
-    QList<Palavras::Lista> categorias;
+    // Every category the menu offers, and the words of the chosen one once it
+    // is chosen or played.
+    QList<Palavras::Categoria> categorias;
+    std::shared_ptr<const Palavras::Lista> palavras;
 
     friend class HangmanTest;
 };
