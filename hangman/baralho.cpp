@@ -1,5 +1,6 @@
 #include "baralho.h"
 
+#include "palavras.h"
 #include "system.h"
 
 #include <QCryptographicHash>
@@ -73,11 +74,11 @@ void Baralho::monta()
         std::swap(m_ordem.front(), m_ordem[1 + ate(gerador, quint32(m_quantas - 1))]);
 }
 
-QByteArray Baralho::impressao(const QStringList &palavras)
+QByteArray Baralho::impressao(const Palavras::Lista &palavras)
 {
     QCryptographicHash hash(QCryptographicHash::Sha1);
-    for (const QString &palavra : palavras) {
-        hash.addData(palavra.toUtf8());
+    for (int i = 0; i < palavras.quantas(); ++i) {
+        hash.addData(palavras.palavra(i).toUtf8());
         hash.addData(QByteArrayView("\n"));
     }
     return hash.result().toHex();

@@ -2,9 +2,12 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 #include <functional>
 #include <vector>
+
+namespace Palavras {
+class Lista;
+}
 
 class QSettings;
 
@@ -41,7 +44,7 @@ public:
 
     const Estado &estado() const { return m_estado; }
 
-    static QByteArray impressao(const QStringList &palavras);
+    static QByteArray impressao(const Palavras::Lista &palavras);
 
 private:
     void monta();

@@ -305,8 +305,9 @@ void frmForca::Form_Load()
     montaCategorias();
 }
 
-// The user's folder is read at every load, so a list added while the program
-// runs shows the next time the window opens.
+// The user's folder is looked at every load, so a list added while the
+// program runs shows the next time the window opens. Only the verdicts are
+// needed here: the words wait until a list is chosen or played.
 void frmForca::montaCategorias()
 {
     categorias = Palavras::embutidas() + Palavras::doUsuario(Palavras::pastaDoUsuario());
@@ -314,7 +315,7 @@ void frmForca::montaCategorias()
     int escolhida = 0;
     mnucategoria->clear();
     for (int i = 0; i < int(categorias.size()); ++i) {
-        const Palavras::Lista &lista = categorias[i];
+        const Palavras::Categoria &lista = categorias[i];
         QString rotulo = lista.nome;
         QAction *item =
             mnucategoria->addAction(rotulo.replace(QLatin1Char('&'), QStringLiteral("&&")));
@@ -331,8 +332,7 @@ void frmForca::montaCategorias()
         connect(item, &QAction::triggered, this, [this, i] { mnucategoria_Click(i); });
     }
     grupoCategoria->actions().at(escolhida)->setChecked(true);
-    palavras = categorias[escolhida].palavras;
-    baralho.reset();
+    palavras.reset();
 }
 
 int frmForca::categoriaEscolhida() const
@@ -343,31 +343,47 @@ int frmForca::categoriaEscolhida() const
 
 void frmForca::mnucategoria_Click(int Index)
 {
-    palavras = categorias[Index].palavras;
-    baralho.reset();
     Settings::open()->setValue(ChaveCategoria, categorias[Index].nome);
-    avisaPuladas(Index);
+    carregaCategoria(Index);
+}
+
+// The file may have changed since the menu judged it: a list that can no
+// longer be played is greyed out there, and the game goes on with "Carros".
+void frmForca::carregaCategoria(int Index)
+{
+    palavras = Palavras::palavrasDe(categorias[Index].arquivo);
+    baralho.reset();
+    if (palavras->erro.isEmpty()) {
+        avisaPuladas(Index);
+        return;
+    }
+    QAction *item = grupoCategoria->actions().at(Index);
+    item->setEnabled(false);
+    item->setToolTip(QStringLiteral("Esta lista não pode ser usada: %1.").arg(palavras->erro));
+    grupoCategoria->actions().at(0)->setChecked(true);
+    palavras = Palavras::palavrasDe(categorias[0].arquivo);
 }
 
 // Once a run for each list: the words that were left out, and why.
 void frmForca::avisaPuladas(int Index)
 {
-    const Palavras::Lista &lista = categorias[Index];
-    if (lista.puladas.isEmpty() || avisadas().contains(lista.arquivo))
+    const QString &arquivo = categorias[Index].arquivo;
+    const QList<Palavras::Problema> &puladas = palavras->puladas;
+    if (puladas.isEmpty() || avisadas().contains(arquivo))
         return;
-    avisadas().insert(lista.arquivo);
-    const qsizetype n = lista.puladas.size();
+    avisadas().insert(arquivo);
+    const qsizetype n = puladas.size();
     QString texto = n == 1
                         ? QStringLiteral("O arquivo %1 tem 1 palavra que não pode ser jogada "
                                          "e ficou de fora:\n")
-                              .arg(lista.arquivo)
+                              .arg(arquivo)
                         : QStringLiteral("O arquivo %1 tem %2 palavras que não podem ser jogadas "
                                          "e ficaram de fora:\n")
-                              .arg(lista.arquivo)
+                              .arg(arquivo)
                               .arg(n);
     const qsizetype mostradas = std::min<qsizetype>(n, 5);
     for (qsizetype i = 0; i < mostradas; ++i) {
-        const Palavras::Problema &p = lista.puladas[i];
+        const Palavras::Problema &p = puladas[i];
         texto += QStringLiteral("\nlinha %1: '%2': %3").arg(p.linha).arg(p.palavra, p.motivo);
     }
     if (n > mostradas)
@@ -480,10 +496,11 @@ bool frmForca::palavraCompleta(int tamanho) const
 void frmForca::cmdInicio_Click()
 {
     if (mnusolitario->isChecked()) {
-        const int categoria = categoriaEscolhida();
-        avisaPuladas(categoria);
+        if (!palavras)
+            carregaCategoria(categoriaEscolhida());
         sorteiaPalavra();
-        lblCategoria->setText(QStringLiteral("Categoria: %1").arg(categorias[categoria].nome));
+        lblCategoria->setText(
+            QStringLiteral("Categoria: %1").arg(categorias[categoriaEscolhida()].nome));
         lblCategoria->setVisible(true);
         dicaUsada = false;
         lblDica->setVisible(false);
@@ -505,12 +522,12 @@ void frmForca::sorteiaPalavra()
     const QString &categoria = categorias[categoriaEscolhida()].nome;
     const std::unique_ptr<QSettings> settings = Settings::open();
     if (!baralho)
-        baralho = std::make_unique<Baralho>(int(palavras.size()), Baralho::impressao(palavras),
+        baralho = std::make_unique<Baralho>(palavras->quantas(), Baralho::impressao(*palavras),
                                             leBaralho(*settings, categoria));
     const int i = baralho->proxima();
-    txtPalavra->setText(palavras[i]);
+    txtPalavra->setText(palavras->palavra(i));
     guardaBaralho(*settings, categoria, baralho->estado());
-    const QString dica = categorias[categoriaEscolhida()].dicas[i];
+    const QString dica = palavras->dica(i);
     lblDica->setText(dica.isEmpty() ? QString() : QStringLiteral("Dica: %1").arg(dica));
     // A teacher's hint can run to 80 characters: a long one is set smaller
     // rather than cut off above the word's places.

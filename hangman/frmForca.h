@@ -6,7 +6,6 @@
 
 #include <QColor>
 #include <QList>
-#include <QStringList>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -54,6 +53,7 @@ private:
     void mostraLetra(int posicao, const QString &letra, const QColor &cor = Qt::white);
     void montaCategorias();
     int categoriaEscolhida() const;
+    void carregaCategoria(int Index);
     void avisaPuladas(int Index);
     void colaPalavra();
     void sorteiaPalavra();
@@ -79,9 +79,10 @@ private:
 
     // Wrong guesses of the game in play, and the next figure part to show.
     std::uint8_t erros = 0;
-    // The words of the chosen category, and every category the menu offers.
-    QStringList palavras;
-    QList<Palavras::Lista> categorias;
+    // Every category the menu offers, and the words of the chosen one once it
+    // is chosen or played.
+    QList<Palavras::Categoria> categorias;
+    std::shared_ptr<const Palavras::Lista> palavras;
     // The chosen category's deck, made at its first solo game.
     std::unique_ptr<Baralho> baralho;
     // Whether the game in play was helped by its hint.

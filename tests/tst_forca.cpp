@@ -134,6 +134,7 @@ private slots:
     void wordListFileRules_data();
     void wordListFileRules();
     void userListsJoinTheMenu();
+    void listIsReadWhenPlayedAndOncePerVersion();
     void categoryRememberedAndHinted_data();
     void categoryRememberedAndHinted();
 
@@ -1157,27 +1158,49 @@ void HangmanTest::reopen()
     QVERIFY(QTest::qWaitForWindowActive(window));
 }
 
+// Upper case without accents: "Cão" and "CAO" are the same word to a reader.
+static QString plain(const QString &text)
+{
+    QString letters;
+    for (QChar c : text)
+        letters += Palavras::dobra(c).isNull() ? c : Palavras::dobra(c);
+    return letters;
+}
+
 void HangmanTest::builtInListsArePlayable()
 {
-    const QList<Palavras::Lista> lists = Palavras::embutidas();
+    const QList<Palavras::Categoria> lists = Palavras::embutidas();
     QVERIFY(lists.size() >= 9);
     QCOMPARE(lists[0].nome, QStringLiteral("Carros"));
-    QCOMPARE(lists[0].palavras.size(), 13); // which: soloDealsEveryListedWordOnce
+    QCOMPARE(Palavras::palavrasDe(lists[0].arquivo)->quantas(), 13); // soloDealsEveryListedWordOnce
     const QList<QAction *> items = child<QMenu>(QStringLiteral("mnucategoria"))->actions();
     QVERIFY(items[0]->isChecked());
     for (int i = 0; i < lists.size(); ++i) {
-        const Palavras::Lista &list = lists[i];
-        QCOMPARE(items[i]->text(), list.nome);
-        QVERIFY2(list.erro.isEmpty() && list.puladas.isEmpty(), qPrintable(list.nome));
-        QVERIFY(i == 0 || list.palavras.size() >= 40);
+        const Palavras::Categoria &category = lists[i];
+        const auto list = Palavras::palavrasDe(category.arquivo);
+        QCOMPARE(items[i]->text(), category.nome);
+        QVERIFY2(category.erro.isEmpty() && list->erro.isEmpty() && list->puladas.isEmpty(),
+                 qPrintable(category.nome));
+        QVERIFY(i == 0 || list->quantas() >= 40);
         // Every line plays: none left out, none dropped as a repeat.
-        QFile file(list.arquivo);
+        QFile file(category.arquivo);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll().count('\n'), list.palavras.size());
-        for (const QString &word : list.palavras) {
+        QCOMPARE(file.readAll().count('\n'), list->quantas());
+        for (int w = 0; w < list->quantas(); ++w) {
+            const QString word = list->palavra(w);
             QVERIFY2(word.size() >= 3 && word.size() <= 8, qPrintable(word));
             for (QChar c : word)
                 QVERIFY2(Palavras::dobra(c).isLetter(), qPrintable(word));
+            // A hint a child can read at a glance, which gives neither the
+            // word nor its root away ("Animal que late", not "Cãozinho").
+            const QString hint = list->dica(w);
+            QVERIFY2(!hint.isEmpty() && hint.size() <= 50 &&
+                         Palavras::defeitoDaDica(hint).isEmpty(),
+                     qPrintable(word + QStringLiteral(" | ") + hint));
+            const QString plainWord = plain(word);
+            for (qsizetype n : {plainWord.size(), qsizetype(5), qsizetype(4)})
+                QVERIFY2(n > plainWord.size() || !plain(hint).contains(plainWord.left(n)),
+                         qPrintable(word + QStringLiteral(" | ") + hint));
         }
     }
 }
@@ -1203,6 +1226,19 @@ void HangmanTest::wordListFileRules_data()
                         "linha 5: 'd'água': apóstrofo",
                         "linha 6: 'straße': caractere 'ß' não aceito"})
         << QString();
+    QTest::newRow("hints")
+        << (QStringLiteral("caderno | Onde escrevemos a lição\n  lápis|Escreve  \nmel |\n"
+                           "bom dia | Cumprimento\n | Só a dica\nuva | ") +
+            QString(81, QLatin1Char('a')) + QStringLiteral("\nsol | ") + QString(80, 'a') +
+            QStringLiteral("\nlua | Brilha\tà noite\nrio | Corre\u2028para o mar\n# x | y\n"))
+               .toUtf8()
+        << QStringList({"CADERNO | Onde escrevemos a lição", "LÁPIS | Escreve", "MEL",
+                        "SOL | " + QString(80, 'a')})
+        << QStringList({"linha 4: 'bom dia': espaço", "linha 5: '': palavra vazia",
+                        "linha 6: 'uva': dica longa demais",
+                        "linha 8: 'lua': dica com caractere de controle",
+                        "linha 9: 'rio': dica com caractere de controle"})
+        << QString();
     QTest::newRow("empty") << QByteArray("# nada\n\n") << QStringList() << QStringList()
                            << QStringLiteral("o arquivo está vazio");
     QTest::newRow("no playable word")
@@ -1227,13 +1263,19 @@ void HangmanTest::wordListFileRules()
 
     const QString path = settings.filePath(QStringLiteral("Lista.txt"));
     writeFile(path, content);
-    const Palavras::Lista list = Palavras::le(QStringLiteral("Lista"), path);
-    QCOMPARE(list.palavras, words);
+    const Palavras::Lista list = Palavras::le(path);
+    QStringList read;
+    for (int i = 0; i < list.quantas(); ++i)
+        read << (list.dica(i).isEmpty() ? list.palavra(i)
+                                        : list.palavra(i) + QStringLiteral(" | ") + list.dica(i));
+    QCOMPARE(read, words);
     QStringList told;
     for (const Palavras::Problema &p : list.puladas)
         told << QStringLiteral("linha %1: '%2': %3").arg(p.linha).arg(p.palavra, p.motivo);
     QCOMPARE(told, skipped);
     QCOMPARE(list.erro, error);
+    // The menu's verdict stops at the first playable word, and agrees.
+    QCOMPARE(Palavras::le(path, Palavras::Leitura::Veredito).erro, error);
 }
 
 void HangmanTest::userListsJoinTheMenu()
@@ -1274,6 +1316,42 @@ void HangmanTest::userListsJoinTheMenu()
     QFile file(folder + QStringLiteral("/Bichos.txt"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), bichos); // only ever read
+}
+
+// The words are read when a list is first played, not when the window opens,
+// and kept until the file's size or time changes. A file of the same size
+// rewritten with its old time is the proof of what was read when.
+void HangmanTest::listIsReadWhenPlayedAndOncePerVersion()
+{
+    const QString path = Palavras::pastaDoUsuario() + QStringLiteral("/Bichos.txt");
+    const QDateTime old = QDateTime::currentDateTime().addSecs(-3600);
+    const auto rewrite = [&](const QByteArray &content, const QDateTime &time) {
+        writeFile(path, content);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(time, QFileDevice::FileModificationTime));
+    };
+    const auto drawn = [&] {
+        reopen();
+        categoryItem(QStringLiteral("Bichos"))->trigger();
+        action(QStringLiteral("mnusolitario"))->trigger();
+        QTest::mouseClick(window->cmdInicio, Qt::LeftButton);
+        return box()->text();
+    };
+    rewrite("gato\n", old);
+    reopen();
+    rewrite("pato\n", old);
+    QCOMPARE(drawn(), QStringLiteral("PATO")); // opening read no words
+    rewrite("rato\n", old);
+    QCOMPARE(drawn(), QStringLiteral("PATO")); // the same version is not read again
+    rewrite("rato\n", old.addSecs(1));
+    QCOMPARE(drawn(), QStringLiteral("RATO"));
+    // A file written this very moment may be written again within the same
+    // tick of the file system's clock: it is never taken as unchanged.
+    rewrite("mato\n", QDateTime::currentDateTime());
+    QCOMPARE(drawn(), QStringLiteral("MATO"));
+    rewrite("fato\n", QDateTime::currentDateTime());
+    QCOMPARE(drawn(), QStringLiteral("FATO"));
 }
 
 void HangmanTest::categoryRememberedAndHinted_data()
