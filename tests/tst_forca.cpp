@@ -137,6 +137,9 @@ private slots:
     void listIsReadWhenPlayedAndOncePerVersion();
     void categoryRememberedAndHinted_data();
     void categoryRememberedAndHinted();
+    void hintShownWhenAskedUntilTheGameEnds_data();
+    void hintShownWhenAskedUntilTheGameEnds();
+    void hintOnlyForASoloWordThatHasOne();
 
     // The deck solo words are dealt from.
     void deckDealsEachWordOnceAndNeverTwiceInARow_data();
@@ -1395,6 +1398,86 @@ void HangmanTest::categoryRememberedAndHinted()
     categoryItem(QStringLiteral("Esportes"))->trigger();
     reopen();
     QVERIFY(categoryItem(QStringLiteral("Esportes"))->isChecked());
+}
+
+void HangmanTest::hintShownWhenAskedUntilTheGameEnds_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("button") << "button";
+    QTest::newRow("menu") << "menu";
+    QTest::newRow("F3") << "F3";
+}
+
+void HangmanTest::hintShownWhenAskedUntilTheGameEnds()
+{
+    QFETCH(QString, how);
+
+    writeFile(Palavras::pastaDoUsuario() + QStringLiteral("/Turma.txt"),
+              "caderno | Onde escrevemos a lição\n");
+    reopen();
+    categoryItem(QStringLiteral("Turma"))->trigger();
+    action(QStringLiteral("mnusolitario"))->trigger();
+    QTest::mouseClick(window->cmdInicio, Qt::LeftButton);
+    auto *button = child<QPushButton>(QStringLiteral("cmdDica"));
+    auto *hint = child<QLabel>(QStringLiteral("lblDica"));
+    QVERIFY(button->isVisible() && button->isEnabled() && action("mnudica")->isEnabled());
+    QVERIFY(!hint->isVisible());
+    QVERIFY(!window->dicaUsada);
+
+    if (how == QLatin1String("button"))
+        QTest::mouseClick(button, Qt::LeftButton);
+    else if (how == QLatin1String("menu"))
+        action(QStringLiteral("mnudica"))->trigger();
+    else
+        QTest::keyClick(window->cmdLetra[0], Qt::Key_F3);
+    QVERIFY(hint->isVisible());
+    QCOMPARE(hint->text(), QStringLiteral("Dica: Onde escrevemos a lição"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(hint)->text(QAccessible::Name), hint->text());
+    QVERIFY(hint->hasFocus()); // where a screen reader reads it
+    QVERIFY(!button->isVisible() && !action("mnudica")->isEnabled());
+    QVERIFY(window->dicaUsada);
+    for (const QWidget *other :
+         window->client()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        QVERIFY(other == hint || other == button ||
+                !other->geometry().intersects(hint->geometry()));
+
+    // Letter keys play on from the hint, and it stays when the game is won.
+    MsgBoxAnswers answers;
+    QTest::keyClicks(hint, QStringLiteral("cadernox"));
+    QCOMPARE(answers.asked.size(), 1);
+    QCOMPARE(answers.asked[0].prompt, Ganhou);
+    QVERIFY(hint->isVisible());
+    QTest::mouseClick(window->cmdNovo, Qt::LeftButton);
+    QVERIFY(!hint->isVisible() && !button->isVisible() && !action("mnudica")->isEnabled());
+}
+
+void HangmanTest::hintOnlyForASoloWordThatHasOne()
+{
+    auto *button = child<QPushButton>(QStringLiteral("cmdDica"));
+    typeWordAndStart(QStringLiteral("gol"));
+    QVERIFY(!button->isVisible() && !action("mnudica")->isEnabled());
+    QTest::mouseClick(window->cmdNovo, Qt::LeftButton);
+
+    // A solo game in Carros: the hint waits, until the game is won.
+    action(QStringLiteral("mnusolitario"))->trigger();
+    QTest::mouseClick(window->cmdInicio, Qt::LeftButton);
+    QVERIFY(button->isVisible() && button->isEnabled());
+    MsgBoxAnswers answers;
+    guess(box()->text()); // a letter met again is a button already disabled
+    QCOMPARE(answers.asked.size(), 1);
+    QVERIFY(!button->isEnabled() && !action("mnudica")->isEnabled());
+    QTest::mouseClick(window->cmdNovo, Qt::LeftButton);
+
+    // A teacher's word given without a hint.
+    writeFile(Palavras::pastaDoUsuario() + QStringLiteral("/Turma.txt"), "caderno\n");
+    reopen();
+    categoryItem(QStringLiteral("Turma"))->trigger();
+    action(QStringLiteral("mnusolitario"))->trigger();
+    QTest::mouseClick(window->cmdInicio, Qt::LeftButton);
+    QCOMPARE(box()->text(), QStringLiteral("CADERNO"));
+    QVERIFY(child<QPushButton>(QStringLiteral("cmdDica"))->isVisible());
+    QVERIFY(!child<QPushButton>(QStringLiteral("cmdDica"))->isEnabled());
+    QVERIFY(!action("mnudica")->isEnabled());
 }
 
 // ---- Deck -------------------------------------------------------------------
