@@ -111,8 +111,13 @@ QString defeitoDaDica(const QString &dica)
 
 QString Lista::palavra(int i) const
 {
+    return QString::fromUtf8(palavraUtf8(i));
+}
+
+QByteArrayView Lista::palavraUtf8(int i) const
+{
     const qsizetype inicio = i > 0 ? fins[2 * i - 1] : 0;
-    return QString::fromUtf8(texto.mid(inicio, fins[2 * i] - inicio));
+    return QByteArrayView(texto).sliced(inicio, fins[2 * i] - inicio);
 }
 
 QString Lista::dica(int i) const

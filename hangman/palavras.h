@@ -47,6 +47,9 @@ class Lista
 public:
     int quantas() const { return int(fins.size() / 2); }
     QString palavra(int i) const;
+    // The same word as the block holds it, in UTF-8, for a caller that reads
+    // them all.
+    QByteArrayView palavraUtf8(int i) const;
     // What a teacher wrote to help with the word; empty when nothing.
     QString dica(int i) const;
 
