@@ -36,8 +36,6 @@ const QString Titulo = QStringLiteral("Jogo da Forca");
 // The places a lost game opens, told apart from the letters the player found.
 const QColor CorRevelada(0xFF, 0xD8, 0x00);
 
-const QString ChaveCategoria = QStringLiteral("forca/categoria");
-
 // Lists whose skipped words the player has been told of in this run.
 QSet<QString> &avisadas()
 {
@@ -311,7 +309,7 @@ void frmForca::Form_Load()
 void frmForca::montaCategorias()
 {
     categorias = Palavras::embutidas() + Palavras::doUsuario(Palavras::pastaDoUsuario());
-    const QString lembrada = Settings::open()->value(ChaveCategoria).toString();
+    const QString lembrada = Palavras::categoriaGuardada(*Settings::open());
     int escolhida = 0;
     mnucategoria->clear();
     for (int i = 0; i < int(categorias.size()); ++i) {
@@ -343,7 +341,7 @@ int frmForca::categoriaEscolhida() const
 
 void frmForca::mnucategoria_Click(int Index)
 {
-    Settings::open()->setValue(ChaveCategoria, categorias[Index].nome);
+    Settings::open()->setValue(Palavras::ChaveCategoria, categorias[Index].nome);
     carregaCategoria(Index);
 }
 

@@ -423,4 +423,13 @@ QList<Categoria> doUsuario(const QString &pasta)
     return listas;
 }
 
+QString categoriaGuardada(const QSettings &settings)
+{
+    // A list's name is a file's, or a built-in one.
+    const QString nome = settings.value(ChaveCategoria).toString();
+    if (nome.size() > 255 || nome.contains(QLatin1Char('/')) || nome.contains(QChar(0)))
+        return {};
+    return nome;
+}
+
 } // namespace Palavras

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QSettings>
 #include <QString>
 #include <memory>
 
@@ -108,5 +109,10 @@ QString pastaDoUsuario();
 // Every "Nome.txt" in the folder, as the list "Nome", in alphabetical order;
 // a name taken by a built-in list is told apart by a suffix.
 QList<Categoria> doUsuario(const QString &pasta);
+
+// The list chosen last, by the name the menu shows; empty when the settings
+// name none that a list could have.
+inline const QString ChaveCategoria = QStringLiteral("forca/categoria");
+QString categoriaGuardada(const QSettings &settings);
 
 } // namespace Palavras

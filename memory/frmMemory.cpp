@@ -5,6 +5,7 @@
 #include "image.h"
 #include "mmcontrol.h"
 #include "msgbox.h"
+#include "opcoes.h"
 #include "settings.h"
 #include "sounddevice.h"
 #include "system.h"
@@ -40,30 +41,6 @@ const std::array<QString, 4> CorTecla = {
 // Pads clockwise from the top left, in twips.
 constexpr std::array<std::array<int, 2>, 4> Tecla = {
     {{840, 1080}, {3090, 1080}, {3090, 3330}, {840, 3330}}};
-
-const QString ChaveRecorde = QStringLiteral("Memory/Recorde");
-const QString ChaveSom = QStringLiteral("Memory/Som");
-const QString ChaveNumeros = QStringLiteral("Memory/Numeros");
-
-// The settings file is the user's to edit: a record that is not a whole number
-// from 1 to the longest sequence reads as none, an option that is neither
-// "true" nor "false" as its default.
-int recordeGuardado()
-{
-    bool ok = false;
-    const int recorde = Settings::open()->value(ChaveRecorde).toString().toInt(&ok);
-    return ok && recorde >= 1 && recorde <= frmMemory::MaiorSequencia ? recorde : 0;
-}
-
-bool opcaoGuardada(const QString &chave, bool padrao)
-{
-    const QString valor = Settings::open()->value(chave).toString().trimmed().toLower();
-    if (valor == QLatin1String("true"))
-        return true;
-    if (valor == QLatin1String("false"))
-        return false;
-    return padrao;
-}
 
 // Reaches the disk before it returns, so a program killed or a machine switched
 // off right afterwards keeps it. False when the file could not be written.
@@ -189,7 +166,7 @@ frmMemory::frmMemory(std::unique_ptr<SoundDevice> sons, QWidget *parent)
     Twips::place(lblRecorde, 3090, 5760, 2250, 495);
     lblRecorde->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblRecorde->setContentsMargins(6, 0, 6, 0);
-    Recorde = recordeGuardado();
+    Recorde = Opcoes::recorde(*Settings::open());
     MostraRecorde();
 
     cmdInicio = Controls::commandButton(QStringLiteral("&Inicio"), amarelo, fonteBotao, client());
@@ -229,12 +206,12 @@ frmMemory::frmMemory(std::unique_ptr<SoundDevice> sons, QWidget *parent)
     mnuSom->setObjectName(QStringLiteral("mnuSom"));
     mnuSom->setShortcut(QKeySequence(Qt::Key_F3));
     mnuSom->setCheckable(true);
-    mnuSom->setChecked(opcaoGuardada(ChaveSom, true));
+    mnuSom->setChecked(Opcoes::som(*Settings::open()));
     mnuNumeros = mnujogo->addAction(QStringLiteral("&Números nas teclas"), this,
                                     &frmMemory::mnuNumeros_Click);
     mnuNumeros->setObjectName(QStringLiteral("mnuNumeros"));
     mnuNumeros->setCheckable(true);
-    mnuNumeros->setChecked(opcaoGuardada(ChaveNumeros, false));
+    mnuNumeros->setChecked(Opcoes::numeros(*Settings::open()));
     MostraNumeros();
     mnujogo->addSeparator()->setObjectName(QStringLiteral("mnutraco"));
     QAction *mnusair = mnujogo->addAction(QStringLiteral("Sai&r"), this, &frmMemory::mnusair_Click);
@@ -388,13 +365,13 @@ void frmMemory::imgEscura_Click(int Index)
 void frmMemory::RegistraPontos(int pontos)
 {
     // Another Zelvo may have stored a better one meanwhile: it is kept.
-    Recorde = std::max(Recorde, recordeGuardado());
+    Recorde = std::max(Recorde, Opcoes::recorde(*Settings::open()));
     if (pontos <= Recorde) {
         MostraRecorde();
         return;
     }
     Recorde = pontos;
-    guarda(ChaveRecorde, Recorde);
+    guarda(Opcoes::ChaveRecorde, Recorde);
     MostraRecorde();
     lblRecorde->setAutoFillBackground(true);
     // Qt 6.4 passes no announcement on to AT-SPI, but it does pass a label's
@@ -419,13 +396,13 @@ void frmMemory::tmrRecorde_Timer()
 
 void frmMemory::mnuSom_Click()
 {
-    guarda(ChaveSom, mnuSom->isChecked());
+    guarda(Opcoes::ChaveSom, mnuSom->isChecked());
 }
 
 void frmMemory::mnuNumeros_Click()
 {
     MostraNumeros();
-    guarda(ChaveNumeros, mnuNumeros->isChecked());
+    guarda(Opcoes::ChaveNumeros, mnuNumeros->isChecked());
 }
 
 void frmMemory::MostraNumeros()

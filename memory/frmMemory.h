@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form.h"
+#include "opcoes.h"
 #include "sounddevice.h"
 
 #include <QList>
@@ -30,9 +31,7 @@ public:
     // Where the wave files are found; a bare file name appended to it names one.
     static QString DirSons();
 
-    // The longest sequence the game plays: its positions still fit the 8-bit
-    // counters one past the last pad.
-    static constexpr int MaiorSequencia = 255;
+    static constexpr int MaiorSequencia = Opcoes::MaiorSequencia;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

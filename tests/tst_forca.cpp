@@ -1351,9 +1351,10 @@ void HangmanTest::listIsReadWhenPlayedAndOncePerVersion()
     QCOMPARE(drawn(), QStringLiteral("RATO"));
     // A file written this very moment may be written again within the same
     // tick of the file system's clock: it is never taken as unchanged.
-    rewrite("mato\n", QDateTime::currentDateTime());
+    const QDateTime now = QDateTime::currentDateTime();
+    rewrite("mato\n", now);
     QCOMPARE(drawn(), QStringLiteral("MATO"));
-    rewrite("fato\n", QDateTime::currentDateTime());
+    rewrite("fato\n", now);
     QCOMPARE(drawn(), QStringLiteral("FATO"));
 }
 

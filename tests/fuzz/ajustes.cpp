@@ -1,0 +1,65 @@
+// The settings file, fed any bytes: every value the program reads from it
+// comes back within the range its window counts on.
+#include "confere.h"
+#include "opcoes.h"
+#include "palavras.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <functional>
+
+namespace {
+
+// Every reader of the settings file, each with its range. A new reader is
+// one more line. A reader of a bool can return nothing out of range: reading
+// is all it takes for the sanitizers to see what it does with the bytes.
+const std::function<bool(const QSettings &)> Leitores[] = {
+    [](const QSettings &s) {
+        const int recorde = Opcoes::recorde(s);
+        return recorde >= 0 && recorde <= Opcoes::MaiorSequencia;
+    },
+    [](const QSettings &s) {
+        Opcoes::som(s);
+        return true;
+    },
+    [](const QSettings &s) {
+        Opcoes::numeros(s);
+        return true;
+    },
+    [](const QSettings &s) {
+        const QString nome = Palavras::categoriaGuardada(s);
+        return nome.size() <= 255 && !nome.contains(QLatin1Char('/'));
+    },
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    // Qt complains of every odd value on the console; the checks speak here.
+    static const QtMessageHandler calado =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    Q_UNUSED(calado);
+    // QSettings keeps what it parsed of a file until the file's size or time
+    // changes: each input gets a time of its own, so that every one is parsed.
+    static QTemporaryDir pasta;
+    static qint64 vez = 0;
+    const QString arquivo = pasta.filePath(QStringLiteral("Zelvo.conf"));
+    {
+        QFile file(arquivo);
+        CONFERE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        CONFERE(file.write(reinterpret_cast<const char *>(data), qint64(size)) == qint64(size));
+        CONFERE(file.setFileTime(QDateTime::fromSecsSinceEpoch(++vez),
+                                 QFileDevice::FileModificationTime));
+    }
+    {
+        const QSettings settings(arquivo, QSettings::IniFormat);
+        for (const auto &confere : Leitores)
+            CONFERE(confere(settings));
+    }
+    return 0;
+}
