@@ -1,7 +1,6 @@
 #include "baralho.h"
 
 #include "palavras.h"
-#include "system.h"
 
 #include <QSettings>
 #include <QUrl>
@@ -37,8 +36,6 @@ QString chave(const QString &categoria, const char *valor)
 Baralho::Baralho(int quantas, const QByteArray &impressao, const Estado &guardado, Sorteio sorteio)
     : m_quantas(quantas), m_sorteio(std::move(sorteio))
 {
-    if (!m_sorteio)
-        m_sorteio = System::randomSeed;
     const bool cabe = guardado.lista == impressao && guardado.dadas >= 0 &&
                       guardado.dadas <= quantas && guardado.evita >= -1 && guardado.evita < quantas;
     m_estado = cabe ? guardado : Estado{impressao};

@@ -35,9 +35,8 @@ public:
     using Sorteio = std::function<quint32()>;
 
     // A state kept for another list, or one that does not fit this list,
-    // starts a new deck. Without a Sorteio, seeds come from System::randomSeed.
-    Baralho(int quantas, const QByteArray &impressao, const Estado &guardado = {},
-            Sorteio sorteio = {});
+    // starts a new deck.
+    Baralho(int quantas, const QByteArray &impressao, const Estado &guardado, Sorteio sorteio);
 
     // The index of the next word to play.
     int proxima();

@@ -5,6 +5,7 @@
 #include "image.h"
 #include "msgbox.h"
 #include "settings.h"
+#include "system.h"
 #include "twips.h"
 
 #include <QActionGroup>
@@ -521,7 +522,7 @@ void frmForca::sorteiaPalavra()
     const std::unique_ptr<QSettings> settings = Settings::open();
     if (!baralho)
         baralho = std::make_unique<Baralho>(palavras->quantas(), Baralho::impressao(*palavras),
-                                            leBaralho(*settings, categoria));
+                                            leBaralho(*settings, categoria), System::randomSeed);
     const int i = baralho->proxima();
     txtPalavra->setText(palavras->palavra(i));
     guardaBaralho(*settings, categoria, baralho->estado());

@@ -21,7 +21,8 @@ int randomIndex(int n);
 void setRandomSource(std::function<float()> source);
 
 // A seed for a generator of the caller's own, from a generator seeded once
-// by the system. A deck takes its seeds through a seam of its own.
+// by the system. A deck takes its seeds through a seam of its own, so tests
+// give it theirs.
 quint32 randomSeed();
 
 } // namespace System

@@ -1,5 +1,6 @@
 // The settings file, fed any bytes: every value the program reads from it
 // comes back within the range its window counts on.
+#include "baralho.h"
 #include "confere.h"
 #include "opcoes.h"
 #include "palavras.h"
@@ -33,6 +34,19 @@ const std::function<bool(const QSettings &)> Leitores[] = {
     [](const QSettings &s) {
         const QString nome = Palavras::categoriaGuardada(s);
         return nome.size() <= 255 && !nome.contains(QLatin1Char('/'));
+    },
+    // A deck goes on from whatever was kept, or starts anew: either way two
+    // decks' worth of deals stay within the list.
+    [](const QSettings &s) {
+        const Baralho::Estado guardado = leBaralho(s, QStringLiteral("Países"));
+        quint32 semente = 0;
+        Baralho baralho(5, guardado.lista, guardado, [&semente] { return ++semente; });
+        for (int k = 0; k < 10; ++k) {
+            const int i = baralho.proxima();
+            if (i < 0 || i >= 5)
+                return false;
+        }
+        return true;
     },
 };
 

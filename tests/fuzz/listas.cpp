@@ -23,7 +23,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const QString palavra = lista.palavra(i);
         CONFERE(Palavras::defeito(palavra).isEmpty() && palavra.size() <= 8);
         CONFERE(palavra == palavra.toUpper() && !vistas.contains(palavra));
-        CONFERE(lista.dica(i).isEmpty());
+        // A hint fits its label: at most 80 characters, none of them a
+        // control character, no space at either end.
+        const QString dica = lista.dica(i);
+        CONFERE(Palavras::defeitoDaDica(dica).isEmpty() && dica.toUcs4().size() <= 80);
+        for (QChar c : dica)
+            CONFERE(c.category() != QChar::Other_Control);
+        CONFERE(dica == dica.trimmed());
         vistas.insert(palavra);
     }
     const qsizetype linhas = bytes.count('\n') + 1;
