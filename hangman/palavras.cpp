@@ -146,7 +146,7 @@ public:
         const QByteArrayView inicio = barra < 0 ? bytes : aparada(bytes.first(barra));
         const QByteArrayView resto =
             barra < 0 ? QByteArrayView() : aparada(bytes.sliced(barra + 1));
-        if (simples(inicio) && dicaSimples(resto)) {
+        if (!inicio.isEmpty() && simples(inicio) && dicaSimples(resto)) {
             ++comPalavra;
             for (char c : inicio)
                 lista.texto.append(char(c & ~0x20));

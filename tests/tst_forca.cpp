@@ -1231,7 +1231,7 @@ void HangmanTest::wordListFileRules_data()
         << QString();
     QTest::newRow("hints")
         << (QStringLiteral("caderno | Onde escrevemos a lição\n  lápis|Escreve  \nmel |\n"
-                           "bom dia | Cumprimento\n | Só a dica\nuva | ") +
+                           "bom dia | Cumprimento\n | Sem palavra\nuva | ") +
             QString(81, QLatin1Char('a')) + QStringLiteral("\nsol | ") + QString(80, 'a') +
             QStringLiteral("\nlua | Brilha\tà noite\nrio | Corre\u2028para o mar\n# x | y\n"))
                .toUtf8()
