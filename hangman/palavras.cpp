@@ -161,9 +161,13 @@ public:
         const qsizetype b = linha.indexOf(QLatin1Char('|'));
         const QString palavra =
             (b < 0 ? linha : linha.first(b).trimmed()).normalized(QString::NormalizationForm_C);
-        const QString dica =
-            b < 0 ? QString()
-                  : linha.sliced(b + 1).trimmed().normalized(QString::NormalizationForm_C);
+        // A byte-order mark in a hint shows nothing, and one at its start
+        // would be dropped when the hint is read back, leaving a space there.
+        const QString dica = b < 0 ? QString()
+                                   : linha.sliced(b + 1)
+                                         .remove(QChar(0xFEFF))
+                                         .trimmed()
+                                         .normalized(QString::NormalizationForm_C);
         QString motivo = defeito(palavra);
         if (motivo.isEmpty())
             motivo = defeitoDaDica(dica);
