@@ -9,7 +9,10 @@
 #include <QStandardPaths>
 
 #include <optional>
-#include <unordered_set>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+#include <vector>
 
 namespace Palavras {
 
@@ -131,8 +134,20 @@ QString Lista::dica(int i) const
 class Leitor
 {
 public:
-    Leitor(Lista &lista, Leitura ate) : lista(lista), ate(ate), vistas(0, Hash{lista}, Igual{lista})
+    // At most one word a line: room for them all is made at once, in blocks
+    // that go back to the system when the reading is done, so a big list
+    // leaves behind only its words.
+    Leitor(Lista &lista, Leitura ate, QByteArrayView texto) : lista(lista), ate(ate)
     {
+        if (ate == Leitura::Veredito)
+            return;
+        const qsizetype linhas = texto.count('\n') + 1;
+        qsizetype lugares = 16;
+        while (lugares < 2 * linhas)
+            lugares *= 2;
+        vistas.assign(size_t(lugares), Livre);
+        lista.texto.reserve(texto.size());
+        lista.fins.reserve(2 * linhas);
     }
 
     // False once the reading has gone far enough.
@@ -148,8 +163,11 @@ public:
             barra < 0 ? QByteArrayView() : aparada(bytes.sliced(barra + 1));
         if (!inicio.isEmpty() && simples(inicio) && dicaSimples(resto)) {
             ++comPalavra;
-            for (char c : inicio)
-                lista.texto.append(char(c & ~0x20));
+            const qsizetype onde = lista.texto.size();
+            lista.texto.append(inicio);
+            char *letra = lista.texto.data() + onde;
+            for (qsizetype i = 0; i < inicio.size(); ++i)
+                letra[i] = char(letra[i] & ~0x20);
             return acrescenta(resto);
         }
         // Trimmed again as a whole, for the spaces beyond ASCII (a no-break
@@ -191,37 +209,36 @@ public:
     }
 
 private:
-    // A word's bytes, found through its index: the block grows while the
-    // words already in it are looked up.
-    struct Hash
-    {
-        const Lista &lista;
-        size_t operator()(int i) const { return qHash(palavra(lista, i)); }
-    };
-    struct Igual
-    {
-        const Lista &lista;
-        bool operator()(int a, int b) const { return palavra(lista, a) == palavra(lista, b); }
-    };
-    static QByteArrayView palavra(const Lista &lista, int i)
+    QByteArrayView palavra(quint32 i) const
     {
         const qsizetype inicio = i > 0 ? lista.fins[2 * i - 1] : 0;
         return QByteArrayView(lista.texto).sliced(inicio, lista.fins[2 * i] - inicio);
     }
 
     // The word just appended to the block, with its hint, kept unless the
-    // word is a repeat.
+    // word is a repeat. The words seen are a table of their numbers, at most
+    // half full, looked up from the word's hash onwards.
     bool acrescenta(QByteArrayView dica)
     {
-        const int i = lista.quantas();
+        const quint32 i = quint32(lista.quantas());
         lista.fins.append(quint32(lista.texto.size()));
         lista.texto.append(dica);
         lista.fins.append(quint32(lista.texto.size()));
-        if (!vistas.insert(i).second) {
-            lista.fins.resize(2 * i);
-            lista.texto.truncate(i > 0 ? lista.fins[2 * i - 1] : 0);
+        if (ate == Leitura::Veredito)
+            return false;
+        const QByteArrayView nova = palavra(i);
+        const size_t mascara = vistas.size() - 1;
+        for (size_t lugar = qHash(nova) & mascara;; lugar = (lugar + 1) & mascara) {
+            if (vistas[lugar] == Livre) {
+                vistas[lugar] = i;
+                return true;
+            }
+            if (palavra(vistas[lugar]) == nova) {
+                lista.fins.resize(2 * i);
+                lista.texto.truncate(i > 0 ? lista.fins[2 * i - 1] : 0);
+                return true;
+            }
         }
-        return ate == Leitura::Completa;
     }
 
     // What QString::trimmed takes away, within ASCII.
@@ -260,10 +277,12 @@ private:
         return true;
     }
 
+    static constexpr quint32 Livre = ~quint32(0);
+
     Lista &lista;
     const Leitura ate;
     int comPalavra = 0;
-    std::unordered_set<int, Hash, Igual> vistas;
+    std::vector<quint32> vistas;
 };
 
 Lista leBytes(const QByteArray &bytes, Leitura ate)
@@ -283,7 +302,7 @@ Lista leBytes(const QByteArray &bytes, Leitura ate)
     if (texto.startsWith("\xEF\xBB\xBF"))
         texto = texto.sliced(3);
 
-    Leitor leitor(lista, ate);
+    Leitor leitor(lista, ate, texto);
     int numero = 1;
     for (qsizetype inicio = 0;; ++numero) {
         const qsizetype quebra = texto.indexOf('\n', inicio);
@@ -383,6 +402,12 @@ std::shared_ptr<const Lista> palavrasDe(const QString &arquivo)
         }
         v.lista = std::make_shared<const Lista>(le(arquivo));
         v.erro = v.lista->erro;
+#ifdef __GLIBC__
+        // Reading a big list takes several megabytes for a moment, and the
+        // list it replaces some more: they go back to the system now rather
+        // than staying with the program for as long as it runs.
+        malloc_trim(0);
+#endif
     }
     return v.lista;
 }
