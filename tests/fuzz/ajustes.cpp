@@ -34,6 +34,12 @@ const std::function<bool(const QSettings &)> Leitores[] = {
         const QString nome = Palavras::categoriaGuardada(s);
         return nome.size() <= 255 && !nome.contains(QLatin1Char('/'));
     },
+    // No verdict kept for a file that is not there makes it playable.
+    [](const QSettings &s) {
+        Palavras::lembraVereditos(s);
+        return Palavras::veredito(QStringLiteral("/nao/existe.txt")) ==
+               QStringLiteral("não foi possível ler o arquivo");
+    },
 };
 
 } // namespace
