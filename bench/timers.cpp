@@ -86,6 +86,8 @@ public:
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // As the program names itself, so that its data folder is the program's.
+    QCoreApplication::setApplicationName(QStringLiteral("Zelvo"));
     const QString mode = argc > 1 ? QString::fromLatin1(argv[1]) : QStringLiteral("title");
     Watcher watcher;
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
@@ -130,8 +132,6 @@ int main(int argc, char *argv[])
     }
 
     if (mode == QLatin1String("lista")) {
-        // As the program names itself, so the user's folder is its own.
-        QCoreApplication::setApplicationName(QStringLiteral("Zelvo"));
         const auto rss = [] {
             QFile status(QStringLiteral("/proc/self/status"));
             if (!status.open(QIODevice::ReadOnly))

@@ -306,11 +306,15 @@ void frmForca::Form_Load()
 
 // The user's folder is looked at every load, so a list added while the
 // program runs shows the next time the window opens. Only the verdicts are
-// needed here: the words wait until a list is chosen or played.
+// needed here, and they are kept: the words wait until a list is chosen or
+// played.
 void frmForca::montaCategorias()
 {
+    const auto settings = Settings::open();
+    Palavras::lembraVereditos(*settings);
     categorias = Palavras::embutidas() + Palavras::doUsuario(Palavras::pastaDoUsuario());
-    const QString lembrada = Palavras::categoriaGuardada(*Settings::open());
+    Palavras::guardaVereditos(*settings);
+    const QString lembrada = Palavras::categoriaGuardada(*settings);
     int escolhida = 0;
     mnucategoria->clear();
     for (int i = 0; i < int(categorias.size()); ++i) {

@@ -381,14 +381,85 @@ Versao &versao(const QString &arquivo)
     return v;
 }
 
+// Whether a verdict was learnt that the settings file does not hold yet.
+bool &novos()
+{
+    static bool aprendidos = false;
+    return aprendidos;
+}
+
+bool proprio(const QString &arquivo)
+{
+    return !arquivo.startsWith(QLatin1Char(':'));
+}
+
+const QString ChaveVereditos = QStringLiteral("forca/listas");
+
 } // namespace
 
 QString veredito(const QString &arquivo)
 {
     Versao &v = versao(arquivo);
-    if (!v.erro)
+    if (!v.erro) {
         v.erro = v.lista ? v.lista->erro : le(arquivo, Leitura::Veredito).erro;
+        novos() = novos() || (v.firme && proprio(arquivo));
+    }
     return *v.erro;
+}
+
+void lembraVereditos(const QSettings &settings)
+{
+    static const QSet<QString> motivos = {
+        QString(),
+        QStringLiteral("não foi possível ler o arquivo"),
+        QStringLiteral("arquivo grande demais"),
+        QStringLiteral("o arquivo não está em UTF-8"),
+        QStringLiteral("o arquivo está vazio"),
+        QStringLiteral("nenhuma palavra pode ser jogada"),
+    };
+    const QDateTime agora = QDateTime::currentDateTime();
+    const int n = std::min(settings.value(ChaveVereditos + QStringLiteral("/size")).toInt(), 1000);
+    for (int i = 1; i <= n; ++i) {
+        const QString chave = ChaveVereditos + QStringLiteral("/%1/").arg(i);
+        const QString arquivo = settings.value(chave + QStringLiteral("arquivo")).toString();
+        bool tamanhoOk = false, horaOk = false;
+        const qint64 tamanho =
+            settings.value(chave + QStringLiteral("tamanho")).toString().toLongLong(&tamanhoOk);
+        const QDateTime modificado = QDateTime::fromMSecsSinceEpoch(
+            settings.value(chave + QStringLiteral("modificado")).toString().toLongLong(&horaOk));
+        const QString erro = settings.value(chave + QStringLiteral("erro")).toString();
+        // Only what this program could have written: a real file's size, a
+        // time safely past, one of the verdicts it gives.
+        if (arquivo.isEmpty() || !proprio(arquivo) || lidos().contains(arquivo) || !tamanhoOk ||
+            tamanho < 0 || !horaOk || modificado.msecsTo(agora) <= 2000 || !motivos.contains(erro))
+            continue;
+        Versao &v = lidos()[arquivo];
+        v.tamanho = tamanho;
+        v.modificado = modificado;
+        v.firme = true;
+        v.erro = erro;
+    }
+}
+
+void guardaVereditos(QSettings &settings)
+{
+    if (!novos())
+        return;
+    novos() = false;
+    settings.remove(ChaveVereditos);
+    settings.beginWriteArray(ChaveVereditos);
+    int i = 0;
+    for (auto v = lidos().cbegin(); v != lidos().cend(); ++v) {
+        if (!v->firme || !v->erro || v->tamanho < 0 || !proprio(v.key()) ||
+            !QFileInfo::exists(v.key()))
+            continue;
+        settings.setArrayIndex(i++);
+        settings.setValue(QStringLiteral("arquivo"), v.key());
+        settings.setValue(QStringLiteral("tamanho"), v->tamanho);
+        settings.setValue(QStringLiteral("modificado"), v->modificado.toMSecsSinceEpoch());
+        settings.setValue(QStringLiteral("erro"), *v->erro);
+    }
+    settings.endArray();
 }
 
 std::shared_ptr<const Lista> palavrasDe(const QString &arquivo)
@@ -397,7 +468,7 @@ std::shared_ptr<const Lista> palavrasDe(const QString &arquivo)
     if (!v.lista) {
         // A user's list stays in memory while it is the one in play.
         for (auto i = lidos().begin(); i != lidos().end(); ++i) {
-            if (!i.key().startsWith(QLatin1Char(':')))
+            if (proprio(i.key()))
                 i->lista.reset();
         }
         v.lista = std::make_shared<const Lista>(le(arquivo));

@@ -99,6 +99,14 @@ Lista le(const QString &arquivo, Leitura ate = Leitura::Completa);
 QString veredito(const QString &arquivo);
 std::shared_ptr<const Lista> palavrasDe(const QString &arquivo);
 
+// The verdicts of users' lists outlive the program in the settings file, for
+// the same versions of the same files, so that the first opening after a
+// start reads no list either. What the file holds is checked like any value
+// a user may edit; a verdict that no longer fits the file is found out when
+// the list is read.
+void lembraVereditos(const QSettings &settings);
+void guardaVereditos(QSettings &settings);
+
 // The lists compiled into the program, "Carros" first.
 QList<Categoria> embutidas();
 

@@ -135,6 +135,7 @@ private slots:
     void wordListFileRules();
     void userListsJoinTheMenu();
     void listIsReadWhenPlayedAndOncePerVersion();
+    void verdictKeptInTheSettingsForItsVersion();
     void categoryRememberedAndHinted_data();
     void categoryRememberedAndHinted();
     void hintShownWhenAskedUntilTheGameEnds_data();
@@ -1356,6 +1357,34 @@ void HangmanTest::listIsReadWhenPlayedAndOncePerVersion()
     QCOMPARE(drawn(), QStringLiteral("MATO"));
     rewrite("fato\n", now);
     QCOMPARE(drawn(), QStringLiteral("FATO"));
+}
+
+// A verdict the settings hold for this very version of a file is taken as it
+// is, so the first opening after a start reads no list; another version is
+// read again.
+void HangmanTest::verdictKeptInTheSettingsForItsVersion()
+{
+    const QString path = Palavras::pastaDoUsuario() + QStringLiteral("/Guardada.txt");
+    writeFile(path, "gato\n");
+    const QDateTime old = QDateTime::currentDateTime().addSecs(-3600);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(old, QFileDevice::FileModificationTime));
+    {
+        QSettings kept(settings.filePath(QStringLiteral("Zelvo.conf")), QSettings::IniFormat);
+        kept.beginWriteArray(QStringLiteral("forca/listas"));
+        kept.setArrayIndex(0);
+        kept.setValue(QStringLiteral("arquivo"), path);
+        kept.setValue(QStringLiteral("tamanho"), 5);
+        kept.setValue(QStringLiteral("modificado"), old.toMSecsSinceEpoch());
+        kept.setValue(QStringLiteral("erro"), QStringLiteral("o arquivo está vazio"));
+        kept.endArray();
+    }
+    reopen();
+    QVERIFY(!categoryItem(QStringLiteral("Guardada"))->isEnabled());
+    QVERIFY(file.setFileTime(old.addSecs(1), QFileDevice::FileModificationTime));
+    reopen();
+    QVERIFY(categoryItem(QStringLiteral("Guardada"))->isEnabled());
 }
 
 void HangmanTest::categoryRememberedAndHinted_data()

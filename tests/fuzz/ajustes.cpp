@@ -48,6 +48,12 @@ const std::function<bool(const QSettings &)> Leitores[] = {
         }
         return true;
     },
+    // No verdict kept for a file that is not there makes it playable.
+    [](const QSettings &s) {
+        Palavras::lembraVereditos(s);
+        return Palavras::veredito(QStringLiteral("/nao/existe.txt")) ==
+               QStringLiteral("não foi possível ler o arquivo");
+    },
 };
 
 } // namespace
