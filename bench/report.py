@@ -201,9 +201,81 @@ if "cpu" in rss:
     row(f"Idle CPU over {seconds} s (title animating)", f"{zp:.3f} % ({zt} ticks)",
         f"{rp:.3f} % ({rt} ticks)", "—", "≤ 0.2 % of a core", zp <= 0.2)
 
+# Big word lists: Ctrl+F → the hangman mapped, with 0, 10 and 50 lists of
+# 0.9 MB in the folder, against the same build with none.
+list_rows = []
+
+
+def opening(who, n):
+    first, later, rss = [], [], None
+    for l in lines(f"lists-{who}-{n}"):
+        f = l.split()
+        if len(f) >= 5 and f[0] == "first" and f[1] == "map":
+            first.append(float(f[2]))
+        elif len(f) >= 4 and f[0] == "map":
+            later.append(float(f[1]))
+        elif len(f) == 2 and f[0] == "rss" and f[1].isdigit():
+            rss = int(f[1]) / 1024
+    return first, later, rss
+
+
+for who in ("after", "before"):
+    none = opening(who, 0)
+    if not none[1]:
+        continue
+    for n in (0, 10, 50):
+        first, later, rss = opening(who, n)
+        if not later:
+            continue
+        median = statistics.median(later)
+        ok = (median <= 1.2 * statistics.median(none[1]) and rss is not None and none[2] is not None
+              and rss <= none[2] + 30)
+        list_rows.append(f"| {who} | {n} | {summary(first, digits=0)} | {summary(later, digits=0)} | "
+                         f"{rss:.0f} MB | {'—' if n == 0 else verdict(ok)} |")
+inproc_rows = []
+for n in (0, 10, 50):
+    runs_ = [l.split() for l in lines(f"lists-inproc-{n}") if l.startswith("open forca")]
+    if len(runs_) > 1:
+        load = [float(f[5]) for f in runs_]
+        total = [float(f[9]) for f in runs_]
+        inproc_rows.append(f"| {n} | {load[0]:.1f} ms | {summary(load[1:], digits=1)} | "
+                           f"{total[0]:.1f} ms | {summary(total[1:], digits=1)} |")
+picks = {}
+for l in lines("lists-pick"):
+    f = l.split()
+    if len(f) == 8 and f[0] == "lista":
+        picks.setdefault(f[1], []).append((float(f[3]), float(f[5]), int(f[7]) / 1024))
+pick_rows = []
+for how, what in (("escolhe", "choosing the list, then a solo start"),
+                  ("inicia", "a solo start from the list chosen last time")):
+    if how in picks:
+        ms = [c + s for c, s, _ in picks[how]]
+        mb = [m for _, _, m in picks[how]]
+        pick_rows.append(f"| {what} | {summary(ms)} | {statistics.median(mb):.1f} MB | "
+                         f"{verdict(statistics.median(ms) <= 150 and statistics.median(mb) <= 4)} |")
+
 who = " ".join(lines("who")).strip() or "an unknown user"
 print(f"Zelvo benchmark: {runs} runs per timing; yardstick = the bench's bare Qt program "
       f"unless stated; run as {who}\n")
-print("| measure | Zelvo | yardstick | ratio | target | |")
-print("|---|---|---|---|---|---|")
-print("\n".join(rows))
+if lines("startup-zelvo"):
+    print("| measure | Zelvo | yardstick | ratio | target | |")
+    print("|---|---|---|---|---|---|")
+    print("\n".join(rows))
+if list_rows:
+    print("\nCtrl+F → Forca mapped with lists of 0.9 MB (about 150,000 words each) in the folder; "
+          "target: median ≤ 1.2× and RSS ≤ +30 MB of the same build with none\n")
+    print("| build | lists | first opening after start | later openings | RSS after | |")
+    print("|---|---|---|---|---|---|")
+    print("\n".join(list_rows))
+if inproc_rows:
+    print("\nThe hangman opened in-process (bench_timers open): Form_Load, where the folder "
+          "is looked at, and construction to first paint; the first opening after start, "
+          "then the median of the next five\n")
+    print("| lists | Form_Load, first | Form_Load, later | whole opening, first | whole opening, later |")
+    print("|---|---|---|---|---|")
+    print("\n".join(inproc_rows))
+if pick_rows:
+    print("\nA 0.9 MB list out of 50, in-process (target: ≤ 150 ms, its words ≤ 4 MB)\n")
+    print("| what | time | RSS growth | |")
+    print("|---|---|---|---|")
+    print("\n".join(pick_rows))

@@ -3,20 +3,26 @@
 # and footprint, each beside its yardstick from the same run. Not a test: it
 # takes a few minutes and prints a table (also kept in build/bench/results.md).
 #
-#   bench/run.sh [--quick] [--idle SECONDS] [--runs N]
+#   bench/run.sh [--quick] [--idle SECONDS] [--runs N] [--lists-only] [--before ZELVO]
 #
 # --quick measures idle CPU and the title over 20 s instead of 60.
+# --lists-only measures only the hangman with big word lists in the folder;
+# --before names another build of zelvo (an older commit's) measured beside it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 idle=60
 runs=10
+lists_only=0
+before=
 while (($#)); do
     case "$1" in
     --quick) idle=20 ;;
     --idle) idle=$2; shift ;;
     --runs) runs=$2; shift ;;
-    *) echo "usage: bench/run.sh [--quick] [--idle SECONDS] [--runs N]" >&2; exit 2 ;;
+    --lists-only) lists_only=1 ;;
+    --before) before=$(realpath "$2"); shift ;;
+    *) echo "usage: bench/run.sh [--quick] [--idle SECONDS] [--runs N] [--lists-only] [--before ZELVO]" >&2; exit 2 ;;
     esac
     shift
 done
@@ -98,6 +104,10 @@ if chrt --rr 1 true 2>/dev/null; then realtime="real-time scheduling allowed"; e
 echo "$(id -un) (uid $(id -u)), $realtime, ulimit -r $(ulimit -r)" >"$out/who"
 echo "== as $(cat "$out/who")"
 
+proc() { awk -v k="$2:" '$1 == k { print $2 }' "/proc/$1/status"; }
+cpu() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+
+if ((!lists_only)); then
 echo "== start-up, $runs runs each, alternating"
 "$probe" startup "$work/cal-zelvo" Zelvo -- "$zelvo" >/dev/null
 "$probe" startup "$work/cal-ref" ZelvoReference -- "$reference" >/dev/null
@@ -113,9 +123,6 @@ for i in $(seq "$runs"); do
         sleep 0.5
     done
 done
-
-proc() { awk -v k="$2:" '$1 == k { print $2 }' "/proc/$1/status"; }
-cpu() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 
 echo "== footprint and ${idle} s of idle CPU"
 "$zelvo" >"$work/zelvo.log" 2>&1 &
@@ -160,6 +167,62 @@ done
 
 echo "== sound: 100 pad sounds through WaveOutput"
 "$build/bench_sound" bench_null.monitor 100 >"$out/sound"
+
+fi
+
+echo "== word lists: the hangman opened with 0, 10 and 50 lists of 0.9 MB in the folder"
+python3 "$root/bench/listas.py" "$work/lista.txt"
+for n in 0 10 50; do
+    mkdir -p "$work/listas-$n/Zelvo/palavras"
+    for i in $(seq -w 1 "$n"); do cp "$work/lista.txt" "$work/listas-$n/Zelvo/palavras/Lista$i.txt"; done
+done
+# A teacher's lists were written well before the game opens, not in the last
+# two seconds, when the game reads a file afresh in case it is still changing.
+find "$work"/listas-* -name '*.txt' -exec touch -d '1 hour ago' {} +
+if [ ! -e "$work/cal-forca" ]; then
+    "$zelvo" >"$work/zelvo.log" 2>&1 &
+    zpid=$!
+    pids+=($zpid)
+    xdotool search --sync --name '^Zelvo$' >/dev/null
+    sleep 1
+    "$probe" open "$work/cal-forca" Zelvo Forca f 0 >/dev/null
+    kill $zpid
+    wait $zpid 2>/dev/null || true
+fi
+builds=("after $zelvo")
+[ -z "$before" ] || builds+=("before $before")
+for n in 0 10 50; do
+    for b in "${builds[@]}"; do
+        who=${b%% *}
+        # The first opening after start, three times, then five more openings
+        # of the last run; an old build took seconds to open with many lists.
+        for start in 1 2 3; do
+            XDG_DATA_HOME=$work/listas-$n "${b#* }" >>"$work/zelvo.log" 2>&1 &
+            zpid=$!
+            pids+=($zpid)
+            # xdotool fails outright on a window that goes while it looks.
+            until xdotool search --name '^Zelvo$' >/dev/null 2>&1; do sleep 0.05; done
+            sleep 1
+            "$probe" open "$work/cal-forca" Zelvo Forca f 1 60000 | sed 's/^/first /' >>"$out/lists-$who-$n"
+            if ((start == 3)); then
+                "$probe" open "$work/cal-forca" Zelvo Forca f 5 60000 >>"$out/lists-$who-$n"
+                echo "rss $(proc $zpid VmRSS)" >>"$out/lists-$who-$n"
+            fi
+            kill $zpid
+            wait $zpid 2>/dev/null || true
+        done
+    done
+done
+# The same in-process, where the other jobs of a shared machine blur less:
+# Form_Load, where the folder is looked at, and the whole opening.
+for n in 0 10 50; do
+    XDG_DATA_HOME=$work/listas-$n "$build/bench_timers" open 6 | grep '^open forca' >>"$out/lists-inproc-$n"
+done
+for how in escolhe inicia; do
+    for _ in 1 2 3 4 5; do
+        XDG_DATA_HOME=$work/listas-50 "$build/bench_timers" lista $how >>"$out/lists-pick"
+    done
+done
 
 mkdir -p "$build/raw"
 cp "$out"/* "$build/raw/"

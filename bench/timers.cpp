@@ -8,23 +8,33 @@
 //   bench_timers open RUNS         where opening a game window spends its time
 //   bench_timers svg               what drawing each picture from its source costs, and
 //                                  unpacking the bitmap the build drew of it
+//   bench_timers lista escolhe|inicia
+//                                  choosing the last list of the user's folder and
+//                                  starting a solo game from it, or starting one from
+//                                  it as the list chosen last time: times and memory
 #include "frmForca.h"
 #include "frmMemory.h"
 #include "frmZelvo.h"
+#include "palavras.h"
+#include "settings.h"
 #include "sounddevice.h"
 #include "system.h"
 #include "timer.h"
 
+#include <QAction>
 #include <QActionGroup>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QPainter>
+#include <QPushButton>
 #include <QResource>
 #include <QSvgRenderer>
 #include <QTimer>
 
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 
 static double nowMs()
@@ -88,6 +98,8 @@ public:
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // As the program names itself, so that its data folder is the program's.
+    QCoreApplication::setApplicationName(QStringLiteral("Zelvo"));
     const QString mode = argc > 1 ? QString::fromLatin1(argv[1]) : QStringLiteral("title");
     Watcher watcher;
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
@@ -128,6 +140,51 @@ int main(int argc, char *argv[])
                 std::printf("prerendered %s unpack %.3f bytes %lld\n", qPrintable(name),
                             nowMs() - t2, static_cast<long long>(bitmap.size()));
         }
+        return 0;
+    }
+
+    if (mode == QLatin1String("lista")) {
+        const auto rss = [] {
+            QFile status(QStringLiteral("/proc/self/status"));
+            if (!status.open(QIODevice::ReadOnly))
+                return 0LL;
+            for (const QByteArray &line : status.readAll().split('\n')) {
+                if (line.startsWith("VmRSS:"))
+                    return line.mid(6).trimmed().split(' ').first().toLongLong();
+            }
+            return 0LL;
+        };
+        const auto open = [] {
+            auto *window = new frmForca;
+            window->Form_Load();
+            window->show();
+            QCoreApplication::processEvents();
+            QAction *last = nullptr;
+            for (QAction *item : window->findChildren<QAction *>()) {
+                if (item->objectName().startsWith(QLatin1String("mnucategoria")) &&
+                    item->isEnabled())
+                    last = item;
+            }
+            return std::pair(window, last);
+        };
+        auto [window, last] = open();
+        const bool choose = argc < 3 || std::strcmp(argv[2], "inicia") != 0;
+        if (!choose) {
+            Settings::open()->setValue(Palavras::ChaveCategoria, last->text());
+            delete window;
+            std::tie(window, last) = open();
+        }
+        const long long before = rss();
+        const double t0 = nowMs();
+        if (choose)
+            last->trigger();
+        const double t1 = nowMs();
+        window->findChild<QAction *>(QStringLiteral("mnusolitario"))->trigger();
+        window->findChild<QPushButton *>(QStringLiteral("cmdInicio"))->click();
+        const double t2 = nowMs();
+        std::printf("lista %s choose %.2f start %.2f rss %lld\n", choose ? "escolhe" : "inicia",
+                    t1 - t0, t2 - t1, rss() - before);
+        delete window;
         return 0;
     }
 

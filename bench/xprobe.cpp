@@ -4,10 +4,10 @@
 //
 //   bench_xprobe startup CALIB TITLE -- PROGRAM [ARGS...]
 //       starts the program, prints "map MS paint MS" from the exec, ends it
-//   bench_xprobe open CALIB MAIN GAME KEY RUNS
+//   bench_xprobe open CALIB MAIN GAME KEY RUNS [TIMEOUT_MS]
 //       presses Ctrl+KEY on the window titled MAIN, prints "map MS paint MS"
 //       from the key press to the window titled GAME, closes it by its close
-//       box (WM_DELETE_WINDOW), RUNS times
+//       box (WM_DELETE_WINDOW), RUNS times; waits up to 5 s for it unless told
 //
 // The pixels are learnt on a first, untimed showing and kept in CALIB: points
 // of a grid that stay put and differ from what the screen showed there before.
@@ -36,7 +36,10 @@ static double nowMs()
     return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
 }
 
-static int ignoreErrors(Display *, XErrorEvent *) { return 0; }
+static int ignoreErrors(Display *, XErrorEvent *)
+{
+    return 0;
+}
 
 // Qt names its windows in UTF-8, which XFetchName does not return.
 static bool titled(Window w, const char *title)
@@ -47,9 +50,11 @@ static bool titled(Window w, const char *title)
         int format;
         unsigned long n, after;
         unsigned char *data = nullptr;
-        if (XGetWindowProperty(dpy, w, property, 0, 256, False, AnyPropertyType, &type, &format,
-                               &n, &after, &data) == Success && data) {
-            const bool same = format == 8 && std::string(reinterpret_cast<char *>(data), n) == title;
+        if (XGetWindowProperty(dpy, w, property, 0, 256, False, AnyPropertyType, &type, &format, &n,
+                               &after, &data) == Success &&
+            data) {
+            const bool same =
+                format == 8 && std::string(reinterpret_cast<char *>(data), n) == title;
             XFree(data);
             return same;
         }
@@ -176,8 +181,8 @@ static XImage *screen()
 
 // Waits for the window to be viewable, then for its pixels; returns false on
 // timeout. Times are from `start`.
-static bool watch(const char *title, const std::vector<Point> &points, double start,
-                  Window *window, double *mapped, double *paint, double timeoutMs = 10000)
+static bool watch(const char *title, const std::vector<Point> &points, double start, Window *window,
+                  double *mapped, double *paint, double timeoutMs = 10000)
 {
     *window = 0;
     *mapped = *paint = -1;
@@ -256,6 +261,7 @@ int main(int argc, char *argv[])
     if (mode == "open" && argc > 6) {
         const char *mainTitle = argv[3], *game = argv[4], *key = argv[5];
         const int runs = std::atoi(argv[6]);
+        const double timeout = argc > 7 ? std::atof(argv[7]) : 5000;
         Window main = 0;
         for (int i = 0; i < 200 && !main; ++i, usleep(50000))
             main = viewable(mainTitle);
@@ -270,15 +276,15 @@ int main(int argc, char *argv[])
             ctrlKey(key);
             Window w;
             double mapped, paint;
-            const bool ok = watch(game, points, start, &w, &mapped, &paint, 5000);
+            const bool ok = watch(game, points, start, &w, &mapped, &paint, timeout);
             if (before) {
                 if (w)
                     calibrate(w, before, calib);
                 XDestroyImage(before);
                 points = load(calib);
             } else {
-                std::printf(ok ? "map %.2f paint %.2f\n" : "map %.2f paint timeout %.2f\n",
-                            mapped, paint);
+                std::printf(ok ? "map %.2f paint %.2f\n" : "map %.2f paint timeout %.2f\n", mapped,
+                            paint);
             }
             if (w) {
                 usleep(200 * 1000);

@@ -37,8 +37,6 @@ const QString Titulo = QStringLiteral("Jogo da Forca");
 // The places a lost game opens, told apart from the letters the player found.
 const QColor CorRevelada(0xFF, 0xD8, 0x00);
 
-const QString ChaveCategoria = QStringLiteral("forca/categoria");
-
 // Lists whose skipped words the player has been told of in this run.
 QSet<QString> &avisadas()
 {
@@ -194,8 +192,16 @@ frmForca::frmForca(QWidget *parent)
     lblCategoria->setObjectName(QStringLiteral("lblCategoria"));
     lblCategoria->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     lblCategoria->setWordWrap(true);
-    Twips::place(lblCategoria, 2640, 2280, 2415, 540);
+    Twips::place(lblCategoria, 2640, 1560, 2415, 480);
     lblCategoria->hide();
+
+    // The hint takes the place of its button once the player asks for it.
+    lblDica = whiteLabel(QString(), Fonts::design(QStringLiteral("Arial"), 9.75, true), client());
+    lblDica->setObjectName(QStringLiteral("lblDica"));
+    lblDica->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblDica->setWordWrap(true);
+    Twips::place(lblDica, 2640, 2100, 2415, 720);
+    lblDica->hide();
 
     const QFont fonteBotaoLetra = Fonts::design(QStringLiteral("Arial Black"), 11.25, true);
     for (int i = 0; i < 26; ++i) {
@@ -246,6 +252,14 @@ frmForca::frmForca(QWidget *parent)
     txtPalavra->installEventFilter(this);
     Twips::place(txtPalavra, 2640, 1080, 1695, 375);
 
+    cmdDica = Controls::commandButton(QStringLiteral("&Dica"), HighlightTextColour,
+                                      Fonts::design(QStringLiteral("Arial"), 9.75, true), client());
+    cmdDica->setObjectName(QStringLiteral("cmdDica"));
+    cmdDica->setToolTip(QStringLiteral("Mostra uma dica da palavra (F3)"));
+    Twips::place(cmdDica, 2640, 2100, 735, 330);
+    cmdDica->hide();
+    connect(cmdDica, &QPushButton::clicked, this, &frmForca::cmdDica_Click);
+
     QMenu *mnujogo = menuBar()->addMenu(QStringLiteral("&Jogo"));
     mnujogo->setObjectName(QStringLiteral("mnujogo"));
     QAction *mnunovo = mnujogo->addAction(QStringLiteral("&Novo"), this, &frmForca::mnunovo_Click);
@@ -254,6 +268,10 @@ frmForca::frmForca(QWidget *parent)
     mnuinicio = mnujogo->addAction(QStringLiteral("&Inicio"), this, &frmForca::mnuinicio_Click);
     mnuinicio->setObjectName(QStringLiteral("mnuinicio"));
     mnuinicio->setShortcut(QKeySequence(Qt::Key_F2));
+    mnudica = mnujogo->addAction(QStringLiteral("&Dica"), this, &frmForca::mnudica_Click);
+    mnudica->setObjectName(QStringLiteral("mnudica"));
+    mnudica->setShortcut(QKeySequence(Qt::Key_F3));
+    mnudica->setEnabled(false);
     mnujogo->addSeparator()->setObjectName(QStringLiteral("mnutraco1"));
     QAction *mnusair = mnujogo->addAction(QStringLiteral("&Sair"), this, &frmForca::mnusair_Click);
     mnusair->setObjectName(QStringLiteral("mnusair"));
@@ -286,16 +304,21 @@ void frmForca::Form_Load()
     montaCategorias();
 }
 
-// The user's folder is read at every load, so a list added while the program
-// runs shows the next time the window opens.
+// The user's folder is looked at every load, so a list added while the
+// program runs shows the next time the window opens. Only the verdicts are
+// needed here, and they are kept: the words wait until a list is chosen or
+// played.
 void frmForca::montaCategorias()
 {
+    const auto settings = Settings::open();
+    Palavras::lembraVereditos(*settings);
     categorias = Palavras::embutidas() + Palavras::doUsuario(Palavras::pastaDoUsuario());
-    const QString lembrada = Settings::open()->value(ChaveCategoria).toString();
+    Palavras::guardaVereditos(*settings);
+    const QString lembrada = Palavras::categoriaGuardada(*settings);
     int escolhida = 0;
     mnucategoria->clear();
     for (int i = 0; i < int(categorias.size()); ++i) {
-        const Palavras::Lista &lista = categorias[i];
+        const Palavras::Categoria &lista = categorias[i];
         QString rotulo = lista.nome;
         QAction *item =
             mnucategoria->addAction(rotulo.replace(QLatin1Char('&'), QStringLiteral("&&")));
@@ -312,7 +335,7 @@ void frmForca::montaCategorias()
         connect(item, &QAction::triggered, this, [this, i] { mnucategoria_Click(i); });
     }
     grupoCategoria->actions().at(escolhida)->setChecked(true);
-    palavras = categorias[escolhida].palavras;
+    palavras.reset();
 }
 
 int frmForca::categoriaEscolhida() const
@@ -323,30 +346,47 @@ int frmForca::categoriaEscolhida() const
 
 void frmForca::mnucategoria_Click(int Index)
 {
-    palavras = categorias[Index].palavras;
-    Settings::open()->setValue(ChaveCategoria, categorias[Index].nome);
-    avisaPuladas(Index);
+    Settings::open()->setValue(Palavras::ChaveCategoria, categorias[Index].nome);
+    carregaCategoria(Index);
+}
+
+// The file may have changed since the menu judged it: a list that can no
+// longer be played is greyed out there, and the game goes on with "Carros".
+void frmForca::carregaCategoria(int Index)
+{
+    palavras = Palavras::palavrasDe(categorias[Index].arquivo);
+    baralho.reset();
+    if (palavras->erro.isEmpty()) {
+        avisaPuladas(Index);
+        return;
+    }
+    QAction *item = grupoCategoria->actions().at(Index);
+    item->setEnabled(false);
+    item->setToolTip(QStringLiteral("Esta lista não pode ser usada: %1.").arg(palavras->erro));
+    grupoCategoria->actions().at(0)->setChecked(true);
+    palavras = Palavras::palavrasDe(categorias[0].arquivo);
 }
 
 // Once a run for each list: the words that were left out, and why.
 void frmForca::avisaPuladas(int Index)
 {
-    const Palavras::Lista &lista = categorias[Index];
-    if (lista.puladas.isEmpty() || avisadas().contains(lista.arquivo))
+    const QString &arquivo = categorias[Index].arquivo;
+    const QList<Palavras::Problema> &puladas = palavras->puladas;
+    if (puladas.isEmpty() || avisadas().contains(arquivo))
         return;
-    avisadas().insert(lista.arquivo);
-    const qsizetype n = lista.puladas.size();
+    avisadas().insert(arquivo);
+    const qsizetype n = puladas.size();
     QString texto = n == 1
                         ? QStringLiteral("O arquivo %1 tem 1 palavra que não pode ser jogada "
                                          "e ficou de fora:\n")
-                              .arg(lista.arquivo)
+                              .arg(arquivo)
                         : QStringLiteral("O arquivo %1 tem %2 palavras que não podem ser jogadas "
                                          "e ficaram de fora:\n")
-                              .arg(lista.arquivo)
+                              .arg(arquivo)
                               .arg(n);
     const qsizetype mostradas = std::min<qsizetype>(n, 5);
     for (qsizetype i = 0; i < mostradas; ++i) {
-        const Palavras::Problema &p = lista.puladas[i];
+        const Palavras::Problema &p = puladas[i];
         texto += QStringLiteral("\nlinha %1: '%2': %3").arg(p.linha).arg(p.palavra, p.motivo);
     }
     if (n > mostradas)
@@ -376,6 +416,7 @@ void frmForca::cmdNovo_Click()
         lblLetra[i]->setVisible(false);
     }
     lblCategoria->setVisible(false);
+    escondeDica();
     for (QPushButton *letra : cmdLetra)
         letra->setEnabled(false);
     cmdInicio->setEnabled(true);
@@ -428,6 +469,7 @@ void frmForca::cmdLetra_Click(int Index)
         // otherwise still be "wrong" and lose a game already won.
         for (QPushButton *botao : cmdLetra)
             botao->setEnabled(false);
+        habilitaDica(false);
         MsgBox::show(QStringLiteral("Parabéns você ganhou!!!"), MsgBox::OKOnly);
     }
 }
@@ -457,11 +499,16 @@ bool frmForca::palavraCompleta(int tamanho) const
 void frmForca::cmdInicio_Click()
 {
     if (mnusolitario->isChecked()) {
-        const int categoria = categoriaEscolhida();
-        avisaPuladas(categoria);
-        txtPalavra->setText(palavras[System::randomIndex(int(palavras.size()))]);
-        lblCategoria->setText(QStringLiteral("Categoria: %1").arg(categorias[categoria].nome));
+        if (!palavras)
+            carregaCategoria(categoriaEscolhida());
+        sorteiaPalavra();
+        lblCategoria->setText(
+            QStringLiteral("Categoria: %1").arg(categorias[categoriaEscolhida()].nome));
         lblCategoria->setVisible(true);
+        dicaUsada = false;
+        lblDica->setVisible(false);
+        cmdDica->setVisible(true);
+        habilitaDica(!lblDica->text().isEmpty());
     } else if (txtPalavra->text().isEmpty()) {
         MsgBox::show(QStringLiteral("Digite primeiro a palavra"), MsgBox::OKOnly + MsgBox::Critical,
                      Titulo);
@@ -469,6 +516,57 @@ void frmForca::cmdInicio_Click()
         return;
     }
     IniciaPartida();
+}
+
+// Where the deck stands is written at every deal, so that a program closed in
+// any way goes on from there.
+void frmForca::sorteiaPalavra()
+{
+    const QString &categoria = categorias[categoriaEscolhida()].nome;
+    const std::unique_ptr<QSettings> settings = Settings::open();
+    if (!baralho)
+        baralho = std::make_unique<Baralho>(palavras->quantas(), Baralho::impressao(*palavras),
+                                            leBaralho(*settings, categoria), System::randomSeed);
+    const int i = baralho->proxima();
+    txtPalavra->setText(palavras->palavra(i));
+    guardaBaralho(*settings, categoria, baralho->estado());
+    const QString dica = palavras->dica(i);
+    lblDica->setText(dica.isEmpty() ? QString() : QStringLiteral("Dica: %1").arg(dica));
+    // A teacher's hint can run to 80 characters: a long one is set smaller
+    // rather than cut off above the word's places.
+    QFont fonte = Fonts::design(QStringLiteral("Arial"), 9.75, true);
+    while (fonte.pointSizeF() > 7 && QFontMetrics(fonte)
+                                             .boundingRect(QRect(0, 0, lblDica->width(), 1000),
+                                                           Qt::TextWordWrap, lblDica->text())
+                                             .height() > lblDica->height())
+        fonte.setPointSizeF(fonte.pointSizeF() - 0.75);
+    lblDica->setFont(fonte);
+}
+
+// The hint waits in its label, hidden, from the start of the game; its button
+// can be pressed while there is one and the game goes on.
+void frmForca::cmdDica_Click()
+{
+    dicaUsada = true;
+    lblDica->setVisible(true);
+    // The focus goes to the hint, so that a screen reader reads it out, and
+    // it stays on the board: letter keys go on playing.
+    lblDica->setFocus();
+    cmdDica->setVisible(false);
+    mnudica->setEnabled(false);
+}
+
+void frmForca::habilitaDica(bool habilitada)
+{
+    cmdDica->setEnabled(habilitada);
+    mnudica->setEnabled(habilitada);
+}
+
+void frmForca::escondeDica()
+{
+    lblDica->setVisible(false);
+    cmdDica->setVisible(false);
+    mnudica->setEnabled(false);
 }
 
 // The question is whether to leave: No means the player goes on with the game
@@ -503,6 +601,8 @@ void frmForca::mnudupla_Click()
     mnusolitario->setChecked(false);
     mnudupla->setChecked(true);
     txtPalavra->setReadOnly(false);
+    // The word can now be changed, and the hint would tell of the old one.
+    habilitaDica(false);
 }
 
 void frmForca::mnusolitario_Click()
@@ -512,6 +612,7 @@ void frmForca::mnusolitario_Click()
     txtPalavra->clear();
     txtPalavra->setReadOnly(true);
     lblCategoria->setVisible(false);
+    escondeDica();
 }
 
 bool frmForca::eventFilter(QObject *watched, QEvent *event)

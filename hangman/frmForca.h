@@ -1,13 +1,14 @@
 #pragma once
 
+#include "baralho.h"
 #include "form.h"
 #include "palavras.h"
 
 #include <QColor>
 #include <QList>
-#include <QStringList>
 #include <array>
 #include <cstdint>
+#include <memory>
 
 class Image;
 class QAction;
@@ -37,11 +38,13 @@ private:
     void cmdNovo_Click();
     void cmdInicio_Click();
     void cmdSair_Click();
+    void cmdDica_Click();
     void cmdLetra_Click(int Index);
     void txtPalavra_KeyPress(int &KeyAscii);
     void mnunovo_Click() { cmdNovo_Click(); }
     void mnuinicio_Click() { cmdInicio_Click(); }
     void mnusair_Click() { cmdSair_Click(); }
+    void mnudica_Click() { cmdDica_Click(); }
     void mnudupla_Click();
     void mnusolitario_Click();
     void mnucategoria_Click(int Index);
@@ -50,8 +53,12 @@ private:
     void mostraLetra(int posicao, const QString &letra, const QColor &cor = Qt::white);
     void montaCategorias();
     int categoriaEscolhida() const;
+    void carregaCategoria(int Index);
     void avisaPuladas(int Index);
     void colaPalavra();
+    void sorteiaPalavra();
+    void habilitaDica(bool habilitada);
+    void escondeDica();
 
     QLineEdit *txtPalavra;
     QPushButton *cmdSair;
@@ -66,12 +73,20 @@ private:
     QMenu *mnucategoria;
     QActionGroup *grupoCategoria;
     QLabel *lblCategoria;
+    QPushButton *cmdDica;
+    QAction *mnudica;
+    QLabel *lblDica;
 
     // Wrong guesses of the game in play, and the next figure part to show.
     std::uint8_t erros = 0;
-    // The words of the chosen category, and every category the menu offers.
-    QStringList palavras;
-    QList<Palavras::Lista> categorias;
+    // Every category the menu offers, and the words of the chosen one once it
+    // is chosen or played.
+    QList<Palavras::Categoria> categorias;
+    std::shared_ptr<const Palavras::Lista> palavras;
+    // The chosen category's deck, made at its first solo game.
+    std::unique_ptr<Baralho> baralho;
+    // Whether the game in play was helped by its hint.
+    bool dicaUsada = false;
 
     friend class HangmanTest;
 };

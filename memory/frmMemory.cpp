@@ -6,6 +6,7 @@
 #include "image.h"
 #include "mmcontrol.h"
 #include "msgbox.h"
+#include "opcoes.h"
 #include "settings.h"
 #include "sounddevice.h"
 #include "system.h"
@@ -75,21 +76,6 @@ const std::array<QString, 4> CorTecla = {
 // Pads clockwise from the top left, in twips.
 constexpr std::array<std::array<int, 2>, 4> Tecla = {
     {{840, 1080}, {3090, 1080}, {3090, 3330}, {840, 3330}}};
-
-const QString ChaveSom = QStringLiteral("Memory/Som");
-const QString ChaveNumeros = QStringLiteral("Memory/Numeros");
-
-// The settings file is the user's to edit: an option that is neither "true"
-// nor "false" reads as its default.
-bool opcaoGuardada(const QString &chave, bool padrao)
-{
-    const QString valor = Settings::open()->value(chave).toString().trimmed().toLower();
-    if (valor == QLatin1String("true"))
-        return true;
-    if (valor == QLatin1String("false"))
-        return false;
-    return padrao;
-}
 
 // Puts what was set on the disk before it returns, so a program killed or a
 // machine switched off right afterwards keeps it. False when the file could
@@ -286,12 +272,12 @@ frmMemory::frmMemory(std::unique_ptr<SoundDevice> sons, QWidget *parent)
     mnuSom->setObjectName(QStringLiteral("mnuSom"));
     mnuSom->setShortcut(QKeySequence(Qt::Key_F3));
     mnuSom->setCheckable(true);
-    mnuSom->setChecked(opcaoGuardada(ChaveSom, true));
+    mnuSom->setChecked(Opcoes::som(*Settings::open()));
     mnuNumeros = mnujogo->addAction(QStringLiteral("&Números nas teclas"), this,
                                     &frmMemory::mnuNumeros_Click);
     mnuNumeros->setObjectName(QStringLiteral("mnuNumeros"));
     mnuNumeros->setCheckable(true);
-    mnuNumeros->setChecked(opcaoGuardada(ChaveNumeros, false));
+    mnuNumeros->setChecked(Opcoes::numeros(*Settings::open()));
     MostraNumeros();
     mnujogo->addSeparator()->setObjectName(QStringLiteral("mnutraco"));
     QAction *mnusair = mnujogo->addAction(QStringLiteral("Sai&r"), this, &frmMemory::mnusair_Click);
@@ -597,13 +583,13 @@ void frmMemory::tmrRecorde_Timer()
 
 void frmMemory::mnuSom_Click()
 {
-    guarda(ChaveSom, mnuSom->isChecked());
+    guarda(Opcoes::ChaveSom, mnuSom->isChecked());
 }
 
 void frmMemory::mnuNumeros_Click()
 {
     MostraNumeros();
-    guarda(ChaveNumeros, mnuNumeros->isChecked());
+    guarda(Opcoes::ChaveNumeros, mnuNumeros->isChecked());
 }
 
 void frmMemory::MostraNumeros()

@@ -1,6 +1,7 @@
 #include "system.h"
 
 #include <QApplication>
+#include <QRandomGenerator>
 
 #include <chrono>
 #include <cmath>
@@ -50,6 +51,11 @@ int randomIndex(int n)
     const int index = int(std::floor(r * float(n)));
     // r * n can only reach n through a source that breaks its contract.
     return std::clamp(index, 0, n - 1);
+}
+
+quint32 randomSeed()
+{
+    return QRandomGenerator::global()->generate();
 }
 
 void setRandomSource(std::function<float()> source)

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <functional>
 
-// The two services of the platform that the games call directly: the standard
-// alert sound and a random draw. Each can be replaced by a test.
+// The services of the platform that the games call directly: the standard
+// alert sound and random numbers. Each can be replaced by a test.
 namespace System {
 
 void beep();
@@ -17,5 +19,10 @@ int randomIndex(int n);
 // Tests fix r: the function returns the value in [0, 1) to use for the next
 // draw. An empty function restores the clock-seeded draw.
 void setRandomSource(std::function<float()> source);
+
+// A seed for a generator of the caller's own, from a generator seeded once
+// by the system. A deck takes its seeds through a seam of its own, so tests
+// give it theirs.
+quint32 randomSeed();
 
 } // namespace System

@@ -10,7 +10,7 @@ for purpose in "$@"; do
     run) packages+=(qt6-qpa-plugins libqt6svg6 libsdl2-2.0-0 fonts-liberation2 qt6-translations-l10n) ;;
     test) packages+=(xvfb xauth openbox xdotool x11-utils imagemagick pulseaudio pulseaudio-utils dbus
         at-spi2-core python3-pyatspi python3-xlib desktop-file-utils appstream
-        build-essential dpkg-dev debhelper lintian man-db
+        build-essential dpkg-dev debhelper lintian man-db clang-14 libclang-rt-14-dev
         sway wtype grim qt6-wayland pipewire wireplumber pipewire-pulse) ;;
     *) echo "deps.sh: unknown purpose '$purpose'" >&2; exit 2 ;;
     esac

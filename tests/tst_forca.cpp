@@ -4,6 +4,7 @@
 
 #include "frmForca.h"
 
+#include "baralho.h"
 #include "image.h"
 #include "msgbox.h"
 #include "palavras.h"
@@ -88,8 +89,7 @@ private slots:
     void winShowsWholeFigureBeforeMessage();
 
     // Modes.
-    void soloDrawsEachListedWord_data();
-    void soloDrawsEachListedWord();
+    void soloDealsEveryListedWordOnce();
     void soloEmptiesAndLocksWordBox();
     void twoPlayerUnlocksAndKeepsWord();
     void soloStartNeverAsksForWord();
@@ -134,8 +134,19 @@ private slots:
     void wordListFileRules_data();
     void wordListFileRules();
     void userListsJoinTheMenu();
+    void listIsReadWhenPlayedAndOncePerVersion();
+    void verdictKeptInTheSettingsForItsVersion();
     void categoryRememberedAndHinted_data();
     void categoryRememberedAndHinted();
+    void hintShownWhenAskedUntilTheGameEnds_data();
+    void hintShownWhenAskedUntilTheGameEnds();
+    void hintOnlyForASoloWordThatHasOne();
+
+    // The deck solo words are dealt from.
+    void deckDealsEachWordOnceAndNeverTwiceInARow_data();
+    void deckDealsEachWordOnceAndNeverTwiceInARow();
+    void deckKeptAcrossRestart_data();
+    void deckKeptAcrossRestart();
 
 private:
     template <typename T> T *child(const QString &name) const
@@ -567,36 +578,30 @@ void HangmanTest::winShowsWholeFigureBeforeMessage()
 
 // ---- Modes ------------------------------------------------------------------
 
-void HangmanTest::soloDrawsEachListedWord_data()
+// Every car once before any comes back, the deck going on after a restart;
+// the deck's own rules are deckDealsEachWordOnceAndNeverTwiceInARow's.
+void HangmanTest::soloDealsEveryListedWordOnce()
 {
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("word");
-
-    const QStringList words = {
-        QStringLiteral("VECTRA"),  QStringLiteral("OMEGA"), QStringLiteral("SAVEIRO"),
-        QStringLiteral("FIESTA"),  QStringLiteral("PALIO"), QStringLiteral("CORSA"),
-        QStringLiteral("SANTANA"), QStringLiteral("SIENA"), QStringLiteral("GOLF"),
-        QStringLiteral("CIVIC"),   QStringLiteral("UNO"),   QStringLiteral("GOL"),
-        QStringLiteral("FUSCA"),
-    };
-    for (int i = 0; i < words.size(); ++i)
-        QTest::addRow("%d %s", i, qPrintable(words[i])) << i << words[i];
-}
-
-void HangmanTest::soloDrawsEachListedWord()
-{
-    QFETCH(int, index);
-    QFETCH(QString, word);
-
+    const QStringList carros = {"VECTRA", "OMEGA", "SAVEIRO", "FIESTA", "PALIO", "CORSA", "SANTANA",
+                                "SIENA",  "GOLF",  "CIVIC",   "UNO",    "GOL",   "FUSCA"};
     MsgBoxAnswers answers;
-    System::setRandomSource([index] { return (float(index) + 0.5f) / 13.0f; });
-    action(QStringLiteral("mnusolitario"))->trigger();
-    QTest::mouseClick(window->cmdInicio, Qt::LeftButton);
-
-    QCOMPARE(box()->text(), word);
-    for (int i = 0; i < 8; ++i)
-        QCOMPARE(window->lblLetra[i]->isVisible(), i < word.size());
-    QVERIFY(window->cmdLetra[0]->isEnabled());
+    QStringList dealt;
+    for (int game = 0; game < 14; ++game) {
+        if (game == 6)
+            reopen();
+        action(QStringLiteral("mnusolitario"))->trigger();
+        QTest::mouseClick(window->cmdInicio, Qt::LeftButton);
+        dealt << box()->text();
+        for (int i = 0; i < 8; ++i)
+            QCOMPARE(window->lblLetra[i]->isVisible(), i < dealt.last().size());
+        QTest::mouseClick(window->cmdNovo, Qt::LeftButton);
+    }
+    QStringList firstDeck = dealt.mid(0, 13);
+    firstDeck.sort();
+    QStringList sorted = carros;
+    sorted.sort();
+    QCOMPARE(firstDeck, sorted);
+    QVERIFY(dealt[13] != dealt[12]);
     QVERIFY(answers.asked.isEmpty());
 }
 
@@ -691,9 +696,8 @@ void HangmanTest::novoClearsBoardAndUnlocksBox()
 {
     MsgBoxAnswers answers;
     action(QStringLiteral("mnusolitario"))->trigger();
-    System::setRandomSource([] { return 6.5f / 13.0f; }); // SANTANA
     QTest::mouseClick(window->cmdInicio, Qt::LeftButton);
-    guess(QStringLiteral("AXY"));
+    guess(QStringLiteral("XY")); // in no car's name
     QCOMPARE(int(window->erros), 2);
     QVERIFY(box()->isReadOnly());
 
@@ -1158,27 +1162,49 @@ void HangmanTest::reopen()
     QVERIFY(QTest::qWaitForWindowActive(window));
 }
 
+// Upper case without accents: "Cão" and "CAO" are the same word to a reader.
+static QString plain(const QString &text)
+{
+    QString letters;
+    for (QChar c : text)
+        letters += Palavras::dobra(c).isNull() ? c : Palavras::dobra(c);
+    return letters;
+}
+
 void HangmanTest::builtInListsArePlayable()
 {
-    const QList<Palavras::Lista> lists = Palavras::embutidas();
+    const QList<Palavras::Categoria> lists = Palavras::embutidas();
     QVERIFY(lists.size() >= 9);
     QCOMPARE(lists[0].nome, QStringLiteral("Carros"));
-    QCOMPARE(lists[0].palavras.size(), 13); // their order: soloDrawsEachListedWord
+    QCOMPARE(Palavras::palavrasDe(lists[0].arquivo)->quantas(), 13); // soloDealsEveryListedWordOnce
     const QList<QAction *> items = child<QMenu>(QStringLiteral("mnucategoria"))->actions();
     QVERIFY(items[0]->isChecked());
     for (int i = 0; i < lists.size(); ++i) {
-        const Palavras::Lista &list = lists[i];
-        QCOMPARE(items[i]->text(), list.nome);
-        QVERIFY2(list.erro.isEmpty() && list.puladas.isEmpty(), qPrintable(list.nome));
-        QVERIFY(i == 0 || list.palavras.size() >= 40);
+        const Palavras::Categoria &category = lists[i];
+        const auto list = Palavras::palavrasDe(category.arquivo);
+        QCOMPARE(items[i]->text(), category.nome);
+        QVERIFY2(category.erro.isEmpty() && list->erro.isEmpty() && list->puladas.isEmpty(),
+                 qPrintable(category.nome));
+        QVERIFY(i == 0 || list->quantas() >= 40);
         // Every line plays: none left out, none dropped as a repeat.
-        QFile file(list.arquivo);
+        QFile file(category.arquivo);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll().count('\n'), list.palavras.size());
-        for (const QString &word : list.palavras) {
+        QCOMPARE(file.readAll().count('\n'), list->quantas());
+        for (int w = 0; w < list->quantas(); ++w) {
+            const QString word = list->palavra(w);
             QVERIFY2(word.size() >= 3 && word.size() <= 8, qPrintable(word));
             for (QChar c : word)
                 QVERIFY2(Palavras::dobra(c).isLetter(), qPrintable(word));
+            // A hint a child can read at a glance, which gives neither the
+            // word nor its root away ("Animal que late", not "Cãozinho").
+            const QString hint = list->dica(w);
+            QVERIFY2(!hint.isEmpty() && hint.size() <= 50 &&
+                         Palavras::defeitoDaDica(hint).isEmpty(),
+                     qPrintable(word + QStringLiteral(" | ") + hint));
+            const QString plainWord = plain(word);
+            for (qsizetype n : {plainWord.size(), qsizetype(5), qsizetype(4)})
+                QVERIFY2(n > plainWord.size() || !plain(hint).contains(plainWord.left(n)),
+                         qPrintable(word + QStringLiteral(" | ") + hint));
         }
     }
 }
@@ -1204,6 +1230,19 @@ void HangmanTest::wordListFileRules_data()
                         "linha 5: 'd'água': apóstrofo",
                         "linha 6: 'straße': caractere 'ß' não aceito"})
         << QString();
+    QTest::newRow("hints")
+        << (QStringLiteral("caderno | Onde escrevemos a lição\n  lápis|Escreve  \nmel |\n"
+                           "bom dia | Cumprimento\n | Sem palavra\nuva | ") +
+            QString(81, QLatin1Char('a')) + QStringLiteral("\nsol | ") + QString(80, 'a') +
+            QStringLiteral("\nlua | Brilha\tà noite\nrio | Corre\u2028para o mar\n# x | y\n"))
+               .toUtf8()
+        << QStringList({"CADERNO | Onde escrevemos a lição", "LÁPIS | Escreve", "MEL",
+                        "SOL | " + QString(80, 'a')})
+        << QStringList({"linha 4: 'bom dia': espaço", "linha 5: '': palavra vazia",
+                        "linha 6: 'uva': dica longa demais",
+                        "linha 8: 'lua': dica com caractere de controle",
+                        "linha 9: 'rio': dica com caractere de controle"})
+        << QString();
     QTest::newRow("empty") << QByteArray("# nada\n\n") << QStringList() << QStringList()
                            << QStringLiteral("o arquivo está vazio");
     QTest::newRow("no playable word")
@@ -1228,13 +1267,19 @@ void HangmanTest::wordListFileRules()
 
     const QString path = settings.filePath(QStringLiteral("Lista.txt"));
     writeFile(path, content);
-    const Palavras::Lista list = Palavras::le(QStringLiteral("Lista"), path);
-    QCOMPARE(list.palavras, words);
+    const Palavras::Lista list = Palavras::le(path);
+    QStringList read;
+    for (int i = 0; i < list.quantas(); ++i)
+        read << (list.dica(i).isEmpty() ? list.palavra(i)
+                                        : list.palavra(i) + QStringLiteral(" | ") + list.dica(i));
+    QCOMPARE(read, words);
     QStringList told;
     for (const Palavras::Problema &p : list.puladas)
         told << QStringLiteral("linha %1: '%2': %3").arg(p.linha).arg(p.palavra, p.motivo);
     QCOMPARE(told, skipped);
     QCOMPARE(list.erro, error);
+    // The menu's verdict stops at the first playable word, and agrees.
+    QCOMPARE(Palavras::le(path, Palavras::Leitura::Veredito).erro, error);
 }
 
 void HangmanTest::userListsJoinTheMenu()
@@ -1275,6 +1320,71 @@ void HangmanTest::userListsJoinTheMenu()
     QFile file(folder + QStringLiteral("/Bichos.txt"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), bichos); // only ever read
+}
+
+// The words are read when a list is first played, not when the window opens,
+// and kept until the file's size or time changes. A file of the same size
+// rewritten with its old time is the proof of what was read when.
+void HangmanTest::listIsReadWhenPlayedAndOncePerVersion()
+{
+    const QString path = Palavras::pastaDoUsuario() + QStringLiteral("/Bichos.txt");
+    const QDateTime old = QDateTime::currentDateTime().addSecs(-3600);
+    const auto rewrite = [&](const QByteArray &content, const QDateTime &time) {
+        writeFile(path, content);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(time, QFileDevice::FileModificationTime));
+    };
+    const auto drawn = [&] {
+        reopen();
+        categoryItem(QStringLiteral("Bichos"))->trigger();
+        action(QStringLiteral("mnusolitario"))->trigger();
+        QTest::mouseClick(window->cmdInicio, Qt::LeftButton);
+        return box()->text();
+    };
+    rewrite("gato\n", old);
+    reopen();
+    rewrite("pato\n", old);
+    QCOMPARE(drawn(), QStringLiteral("PATO")); // opening read no words
+    rewrite("rato\n", old);
+    QCOMPARE(drawn(), QStringLiteral("PATO")); // the same version is not read again
+    rewrite("rato\n", old.addSecs(1));
+    QCOMPARE(drawn(), QStringLiteral("RATO"));
+    // A file written this very moment may be written again within the same
+    // tick of the file system's clock: it is never taken as unchanged.
+    const QDateTime now = QDateTime::currentDateTime();
+    rewrite("mato\n", now);
+    QCOMPARE(drawn(), QStringLiteral("MATO"));
+    rewrite("fato\n", now);
+    QCOMPARE(drawn(), QStringLiteral("FATO"));
+}
+
+// A verdict the settings hold for this very version of a file is taken as it
+// is, so the first opening after a start reads no list; another version is
+// read again.
+void HangmanTest::verdictKeptInTheSettingsForItsVersion()
+{
+    const QString path = Palavras::pastaDoUsuario() + QStringLiteral("/Guardada.txt");
+    writeFile(path, "gato\n");
+    const QDateTime old = QDateTime::currentDateTime().addSecs(-3600);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(old, QFileDevice::FileModificationTime));
+    {
+        QSettings kept(settings.filePath(QStringLiteral("Zelvo.conf")), QSettings::IniFormat);
+        kept.beginWriteArray(QStringLiteral("forca/listas"));
+        kept.setArrayIndex(0);
+        kept.setValue(QStringLiteral("arquivo"), path);
+        kept.setValue(QStringLiteral("tamanho"), 5);
+        kept.setValue(QStringLiteral("modificado"), old.toMSecsSinceEpoch());
+        kept.setValue(QStringLiteral("erro"), QStringLiteral("o arquivo está vazio"));
+        kept.endArray();
+    }
+    reopen();
+    QVERIFY(!categoryItem(QStringLiteral("Guardada"))->isEnabled());
+    QVERIFY(file.setFileTime(old.addSecs(1), QFileDevice::FileModificationTime));
+    reopen();
+    QVERIFY(categoryItem(QStringLiteral("Guardada"))->isEnabled());
 }
 
 void HangmanTest::categoryRememberedAndHinted_data()
@@ -1318,6 +1428,177 @@ void HangmanTest::categoryRememberedAndHinted()
     categoryItem(QStringLiteral("Esportes"))->trigger();
     reopen();
     QVERIFY(categoryItem(QStringLiteral("Esportes"))->isChecked());
+}
+
+void HangmanTest::hintShownWhenAskedUntilTheGameEnds_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("button") << "button";
+    QTest::newRow("menu") << "menu";
+    QTest::newRow("F3") << "F3";
+}
+
+void HangmanTest::hintShownWhenAskedUntilTheGameEnds()
+{
+    QFETCH(QString, how);
+
+    writeFile(Palavras::pastaDoUsuario() + QStringLiteral("/Turma.txt"),
+              "caderno | Onde escrevemos a lição\n");
+    reopen();
+    categoryItem(QStringLiteral("Turma"))->trigger();
+    action(QStringLiteral("mnusolitario"))->trigger();
+    QTest::mouseClick(window->cmdInicio, Qt::LeftButton);
+    auto *button = child<QPushButton>(QStringLiteral("cmdDica"));
+    auto *hint = child<QLabel>(QStringLiteral("lblDica"));
+    QVERIFY(button->isVisible() && button->isEnabled() && action("mnudica")->isEnabled());
+    QVERIFY(!hint->isVisible());
+    QVERIFY(!window->dicaUsada);
+
+    if (how == QLatin1String("button"))
+        QTest::mouseClick(button, Qt::LeftButton);
+    else if (how == QLatin1String("menu"))
+        action(QStringLiteral("mnudica"))->trigger();
+    else
+        QTest::keyClick(window->cmdLetra[0], Qt::Key_F3);
+    QVERIFY(hint->isVisible());
+    QCOMPARE(hint->text(), QStringLiteral("Dica: Onde escrevemos a lição"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(hint)->text(QAccessible::Name), hint->text());
+    QVERIFY(hint->hasFocus()); // where a screen reader reads it
+    QVERIFY(!button->isVisible() && !action("mnudica")->isEnabled());
+    QVERIFY(window->dicaUsada);
+    for (const QWidget *other :
+         window->client()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        QVERIFY(other == hint || other == button ||
+                !other->geometry().intersects(hint->geometry()));
+
+    // Letter keys play on from the hint, and it stays when the game is won.
+    MsgBoxAnswers answers;
+    QTest::keyClicks(hint, QStringLiteral("cadernox"));
+    QCOMPARE(answers.asked.size(), 1);
+    QCOMPARE(answers.asked[0].prompt, Ganhou);
+    QVERIFY(hint->isVisible());
+    QTest::mouseClick(window->cmdNovo, Qt::LeftButton);
+    QVERIFY(!hint->isVisible() && !button->isVisible() && !action("mnudica")->isEnabled());
+}
+
+void HangmanTest::hintOnlyForASoloWordThatHasOne()
+{
+    auto *button = child<QPushButton>(QStringLiteral("cmdDica"));
+    typeWordAndStart(QStringLiteral("gol"));
+    QVERIFY(!button->isVisible() && !action("mnudica")->isEnabled());
+    QTest::mouseClick(window->cmdNovo, Qt::LeftButton);
+
+    // A solo game in Carros: the hint waits, until the game is won.
+    action(QStringLiteral("mnusolitario"))->trigger();
+    QTest::mouseClick(window->cmdInicio, Qt::LeftButton);
+    QVERIFY(button->isVisible() && button->isEnabled());
+    MsgBoxAnswers answers;
+    guess(box()->text()); // a letter met again is a button already disabled
+    QCOMPARE(answers.asked.size(), 1);
+    QVERIFY(!button->isEnabled() && !action("mnudica")->isEnabled());
+    QTest::mouseClick(window->cmdNovo, Qt::LeftButton);
+
+    // A teacher's word given without a hint.
+    writeFile(Palavras::pastaDoUsuario() + QStringLiteral("/Turma.txt"), "caderno\n");
+    reopen();
+    categoryItem(QStringLiteral("Turma"))->trigger();
+    action(QStringLiteral("mnusolitario"))->trigger();
+    QTest::mouseClick(window->cmdInicio, Qt::LeftButton);
+    QCOMPARE(box()->text(), QStringLiteral("CADERNO"));
+    QVERIFY(child<QPushButton>(QStringLiteral("cmdDica"))->isVisible());
+    QVERIFY(!child<QPushButton>(QStringLiteral("cmdDica"))->isEnabled());
+    QVERIFY(!action("mnudica")->isEnabled());
+}
+
+// ---- Deck -------------------------------------------------------------------
+
+// Seeds 1, 2, 3... in turn, so that every run deals the same.
+static Baralho::Sorteio counting(int *calls)
+{
+    return [calls] { return quint32(++*calls); };
+}
+
+void HangmanTest::deckDealsEachWordOnceAndNeverTwiceInARow_data()
+{
+    QTest::addColumn<int>("words");
+    for (int n : {1, 2, 3, 13, 500})
+        QTest::addRow("%d", n) << n;
+}
+
+// Forty decks meet the boundary between two decks thirty-nine times: a shuffle
+// blind to it would repeat a word of two or three there a dozen times over.
+void HangmanTest::deckDealsEachWordOnceAndNeverTwiceInARow()
+{
+    QFETCH(int, words);
+    int seeds = 0;
+    Baralho deck(words, "lista", {}, counting(&seeds));
+    int last = -1;
+    for (int round = 0; round < 40; ++round) {
+        QList<bool> dealt(words, false);
+        for (int k = 0; k < words; ++k) {
+            const int i = deck.proxima();
+            QVERIFY(i >= 0 && i < words && !dealt[i]);
+            dealt[i] = true;
+            QVERIFY2(words == 1 || i != last, qPrintable(QStringLiteral("deck %1").arg(round)));
+            last = i;
+        }
+    }
+    QCOMPARE(seeds, 40);
+}
+
+void HangmanTest::deckKeptAcrossRestart_data()
+{
+    QTest::addColumn<QByteArray>("list"); // the fingerprint after the restart
+    QTest::addColumn<QString>("key");     // a stored value replaced...
+    QTest::addColumn<QVariant>("value");  // ...by this one
+    QTest::addColumn<bool>("kept");
+
+    QTest::newRow("same list") << QByteArray("A") << QString() << QVariant() << true;
+    QTest::newRow("changed list") << QByteArray("B") << QString() << QVariant() << false;
+    QTest::newRow("seed not a number") << QByteArray("A") << "semente" << QVariant("x") << false;
+    QTest::newRow("more dealt than words") << QByteArray("A") << "dadas" << QVariant(8) << false;
+}
+
+void HangmanTest::deckKeptAcrossRestart()
+{
+    QFETCH(QByteArray, list);
+    QFETCH(QString, key);
+    QFETCH(QVariant, value);
+    QFETCH(bool, kept);
+
+    // Two decks and a half dealt, the next ones as an unbroken run deals them.
+    int seeds = 0;
+    Baralho deck(7, "A", {}, counting(&seeds));
+    for (int k = 0; k < 17; ++k)
+        deck.proxima();
+    const QString path = settings.filePath(QStringLiteral("deck.conf"));
+    {
+        QSettings file(path, QSettings::IniFormat);
+        guardaBaralho(file, QStringLiteral("Países / ç"), deck.estado());
+        if (!key.isEmpty())
+            file.setValue(QStringLiteral("forca-baralho/Pa%C3%ADses%20%2F%20%C3%A7/") + key, value);
+    }
+    const int seedsSoFar = seeds;
+    QList<int> unbroken;
+    for (int k = 0; k < 11; ++k)
+        unbroken << deck.proxima();
+
+    const QSettings file(path, QSettings::IniFormat);
+    int seedsAfter = seedsSoFar;
+    Baralho restarted(7, list, leBaralho(file, QStringLiteral("Países / ç")),
+                      counting(&seedsAfter));
+    QList<int> next;
+    for (int k = 0; k < 11; ++k)
+        next << restarted.proxima();
+    if (kept) {
+        QCOMPARE(next, unbroken);
+    } else {
+        // A new deck at once: its first seven are every word once.
+        QCOMPARE(seedsAfter, seedsSoFar + 2);
+        QList<int> first(next.mid(0, 7));
+        std::sort(first.begin(), first.end());
+        QCOMPARE(first, QList<int>({0, 1, 2, 3, 4, 5, 6}));
+    }
 }
 
 QTEST_MAIN(HangmanTest)

@@ -282,6 +282,55 @@ class ForcaTest(unittest.TestCase):
             with open(path, encoding="utf-8") as f:
                 self.assertEqual(f.read(), content, "the list is only read")
 
+    def test_own_list_dealt_without_repeat_and_hinted(self):
+        """A teacher's five words with hints: five solo games deal each word
+        once, and each game's hint is shown on F3 and read by a screen
+        reader."""
+        turma = {"caderno": "Onde escrevemos a lição", "lápis": "Escreve e apaga",
+                 "régua": "Mede e risca reto", "mochila": "Leva o material nas costas",
+                 "giz": "Escreve no quadro-negro"}
+        with Desktop() as desktop:
+            data, config = os.path.join(desktop.tmp, "data"), os.path.join(desktop.tmp, "config")
+            os.makedirs(os.path.join(data, "Zelvo", "palavras"))
+            os.makedirs(os.path.join(config, "Zelvo"))
+            with open(os.path.join(data, "Zelvo", "palavras", "Turma.txt"), "w",
+                      encoding="utf-8") as f:
+                f.write("".join(f"{word} | {hint}\n" for word, hint in turma.items()))
+            with open(os.path.join(config, "Zelvo", "Zelvo.conf"), "w", encoding="utf-8") as f:
+                f.write("[forca]\ncategoria=Turma\n")
+            desktop.env.update(XDG_DATA_HOME=data, XDG_CONFIG_HOME=config)
+            by_hint = {f"Dica: {hint}": word.upper() for word, hint in turma.items()}
+            _, board = open_hangman(desktop)
+            board.window.key("alt+o")
+            wait_until(lambda: any(accessible_showing(a) for a in accessible_find(
+                board.frame, lambda a: a.name == "Solitário")), what="the Opções menu")
+            desktop.xdotool("key", "Down", "Return")
+            wait_until(lambda: board.menu_checked("Solitário"), what="Solitário checked")
+
+            def shown_hints():
+                return [a.name for a in accessible_find(
+                    board.frame, lambda a: a.name.startswith("Dica:") and accessible_showing(a))]
+            dealt = []
+            for game in range(5):
+                board.window.key("alt+i")
+                wait_until(lambda: any(n.endswith("oculta") for n in board.places()),
+                           what=f"game {game + 1} on the board")
+                self.assertEqual(shown_hints(), [], "the hint waits to be asked for")
+                board.window.key("F3")
+                hint = wait_until(shown_hints, what="the hint")[0]
+                self.assertIn(hint, by_hint)
+                word = by_hint[hint]
+                dealt.append(word)
+                for letter in dict.fromkeys(word.replace("Á", "A").replace("É", "E")):
+                    board.click_letter(letter)
+                box = desktop.message_box()
+                self.assertEqual(box.text, "Parabéns você ganhou!!!")
+                box.answer("OK")
+                self.assertEqual(shown_hints(), [hint], "the hint stays until the game ends")
+                board.window.key("alt+n")
+                wait_until(lambda: not shown_hints(), what="the board cleared")
+            self.assertEqual(sorted(dealt), sorted(by_hint.values()), "no word twice")
+
 
 if __name__ == "__main__":
     main()
