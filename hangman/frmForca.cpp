@@ -4,6 +4,7 @@
 #include "fonts.h"
 #include "image.h"
 #include "msgbox.h"
+#include "placar.h"
 #include "settings.h"
 #include "system.h"
 #include "twips.h"
@@ -254,6 +255,9 @@ frmForca::frmForca(QWidget *parent)
     mnuinicio = mnujogo->addAction(QStringLiteral("&Inicio"), this, &frmForca::mnuinicio_Click);
     mnuinicio->setObjectName(QStringLiteral("mnuinicio"));
     mnuinicio->setShortcut(QKeySequence(Qt::Key_F2));
+    QAction *mnuplacar =
+        mnujogo->addAction(QStringLiteral("&Placar"), this, &frmForca::mnuplacar_Click);
+    mnuplacar->setObjectName(QStringLiteral("mnuplacar"));
     mnujogo->addSeparator()->setObjectName(QStringLiteral("mnutraco1"));
     QAction *mnusair = mnujogo->addAction(QStringLiteral("&Sair"), this, &frmForca::mnusair_Click);
     mnusair->setObjectName(QStringLiteral("mnusair"));
@@ -356,6 +360,9 @@ void frmForca::avisaPuladas(int Index)
 
 void frmForca::IniciaPartida()
 {
+    categoriaPartida =
+        mnusolitario->isChecked() ? categorias[categoriaEscolhida()].nome : QString();
+    dicaUsada = false;
     for (QPushButton *letra : cmdLetra)
         letra->setEnabled(true);
     const qsizetype tamanho = std::min<qsizetype>(txtPalavra->text().size(), lblLetra.size());
@@ -404,6 +411,7 @@ void frmForca::cmdLetra_Click(int Index)
     }
 
     if (erros == 6) {
+        Placar::registra(categoriaPartida, false, dicaUsada);
         // The word shows before the question, so a player learns what it was.
         for (qsizetype p = 0; p < palavra.size() && p < qsizetype(lblLetra.size()); ++p) {
             if (lblLetra[p]->text() == QLatin1String("-"))
@@ -428,8 +436,18 @@ void frmForca::cmdLetra_Click(int Index)
         // otherwise still be "wrong" and lose a game already won.
         for (QPushButton *botao : cmdLetra)
             botao->setEnabled(false);
+        Placar::registra(categoriaPartida, true, dicaUsada);
         MsgBox::show(QStringLiteral("Parabéns você ganhou!!!"), MsgBox::OKOnly);
     }
+}
+
+void frmForca::mnuplacar_Click()
+{
+    QStringList nomes;
+    for (const Palavras::Lista &lista : categorias)
+        nomes << lista.nome;
+    frmPlacar placar(nomes, this);
+    placar.exec();
 }
 
 // A hidden place reads as hidden to a screen reader, not as a dash.

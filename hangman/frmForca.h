@@ -45,6 +45,7 @@ private:
     void mnudupla_Click();
     void mnusolitario_Click();
     void mnucategoria_Click(int Index);
+    void mnuplacar_Click();
 
     bool palavraCompleta(int tamanho) const;
     void mostraLetra(int posicao, const QString &letra, const QColor &cor = Qt::white);
@@ -72,6 +73,11 @@ private:
     // The words of the chosen category, and every category the menu offers.
     QStringList palavras;
     QList<Palavras::Lista> categorias;
+    // The scoreboard row of the game in play: its category, or empty for two
+    // players. Taken at the start, since the mode may change during the game.
+    QString categoriaPartida;
+    // Whether this game's hint was shown: such a win is counted apart.
+    bool dicaUsada = false;
 
     friend class HangmanTest;
 };

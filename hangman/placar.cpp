@@ -1,0 +1,245 @@
+#include "placar.h"
+
+#include "msgbox.h"
+#include "settings.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMap>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace Placar {
+
+namespace {
+
+const QString Grupo = QStringLiteral("forca/placar");
+const QString GrupoCategorias = QStringLiteral("forca/placar/categorias/");
+const QString GrupoDupla = QStringLiteral("forca/placar/dupla/");
+
+// Far beyond a school year of games, and far from overflowing when counted on.
+constexpr int MaiorContagem = 999999;
+
+// A teacher's list may be named with any character, slashes and backslashes
+// too, which QSettings would take for groups: the name goes in percent-encoded.
+QString grupo(const QString &categoria)
+{
+    if (categoria.isEmpty())
+        return GrupoDupla;
+    return GrupoCategorias + QString::fromLatin1(QUrl::toPercentEncoding(categoria)) +
+           QLatin1Char('/');
+}
+
+int celula(const QSettings &settings, const QString &chave)
+{
+    bool ok = false;
+    const int n = settings.value(chave).toString().trimmed().toInt(&ok);
+    return ok && n >= 0 && n <= MaiorContagem ? n : 0;
+}
+
+Contagem contagem(const QSettings &settings, const QString &grupo)
+{
+    return {celula(settings, grupo + QStringLiteral("vitorias")),
+            celula(settings, grupo + QStringLiteral("derrotas")),
+            celula(settings, grupo + QStringLiteral("sequencia")),
+            celula(settings, grupo + QStringLiteral("melhor")),
+            celula(settings, grupo + QStringLiteral("comdica"))};
+}
+
+int maisUm(int n)
+{
+    return std::min(n + 1, MaiorContagem);
+}
+
+bool grava(QSettings &settings)
+{
+    settings.sync();
+    if (settings.status() == QSettings::NoError)
+        return true;
+    qWarning("Forca: the scoreboard could not be written to %s", qPrintable(settings.fileName()));
+    return false;
+}
+
+} // namespace
+
+QList<Linha> le(const QSettings &settings)
+{
+    QMap<QString, Linha> categorias;
+    bool dupla = false;
+    for (const QString &chave : settings.allKeys()) {
+        if (chave.startsWith(GrupoDupla)) {
+            dupla = true;
+            continue;
+        }
+        if (!chave.startsWith(GrupoCategorias))
+            continue;
+        const QStringList partes = chave.mid(GrupoCategorias.size()).split(QLatin1Char('/'));
+        if (partes.size() != 2)
+            continue;
+        const QString nome = QUrl::fromPercentEncoding(partes[0].toUtf8());
+        // A name written by hand may decode to one that encodes otherwise,
+        // whose cells are then not where this row is read from.
+        if (!nome.isEmpty() && !categorias.contains(nome) &&
+            grupo(nome) == chave.chopped(partes[1].size()))
+            categorias.insert(nome, {nome, contagem(settings, grupo(nome))});
+    }
+    QList<Linha> linhas = categorias.values();
+    if (dupla)
+        linhas.append({QString(), contagem(settings, GrupoDupla)});
+    return linhas;
+}
+
+bool registra(const QString &categoria, bool ganhou, bool comDica)
+{
+    const auto settings = Settings::open();
+    const QString g = grupo(categoria);
+    Contagem c = contagem(*settings, g);
+    if (ganhou) {
+        c.vitorias = maisUm(c.vitorias);
+        c.sequencia = maisUm(c.sequencia);
+        c.melhor = std::max(c.melhor, c.sequencia);
+        if (comDica)
+            c.comDica = maisUm(c.comDica);
+    } else {
+        c.derrotas = maisUm(c.derrotas);
+        c.sequencia = 0;
+    }
+    settings->setValue(g + QStringLiteral("vitorias"), c.vitorias);
+    settings->setValue(g + QStringLiteral("derrotas"), c.derrotas);
+    settings->setValue(g + QStringLiteral("sequencia"), c.sequencia);
+    settings->setValue(g + QStringLiteral("melhor"), c.melhor);
+    settings->setValue(g + QStringLiteral("comdica"), c.comDica);
+    return grava(*settings);
+}
+
+bool zera()
+{
+    const auto settings = Settings::open();
+    settings->remove(Grupo);
+    return grava(*settings);
+}
+
+} // namespace Placar
+
+namespace {
+
+const QStringList Colunas = {
+    QStringLiteral("Categoria"), QStringLiteral("Vitórias"),         QStringLiteral("Derrotas"),
+    QStringLiteral("Sequência"), QStringLiteral("Melhor sequência"), QStringLiteral("Com dica"),
+};
+
+// Rows beyond these scroll.
+constexpr int LinhasVisiveis = 12;
+
+} // namespace
+
+frmPlacar::frmPlacar(const QStringList &categorias, QWidget *parent)
+    : QDialog(parent), categorias(categorias)
+{
+    setObjectName(QStringLiteral("frmPlacar"));
+    setWindowTitle(QStringLiteral("Placar"));
+    if (parent)
+        setWindowIcon(parent->windowIcon());
+
+    lblVazio = new QLabel(QStringLiteral("Nenhuma partida jogada ainda."), this);
+    lblVazio->setObjectName(QStringLiteral("lblVazio"));
+
+    grdPlacar = new QTableWidget(0, int(Colunas.size()), this);
+    grdPlacar->setObjectName(QStringLiteral("grdPlacar"));
+    grdPlacar->setAccessibleName(QStringLiteral("Placar"));
+    grdPlacar->setHorizontalHeaderLabels(Colunas);
+    grdPlacar->verticalHeader()->hide();
+    grdPlacar->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdPlacar->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Tab leaves the table for the buttons; the arrows walk its cells.
+    grdPlacar->setTabKeyNavigation(false);
+    grdPlacar->setWordWrap(false);
+    grdPlacar->setAlternatingRowColors(true);
+    grdPlacar->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    auto *botoes = new QDialogButtonBox(this);
+    cmdZerar = botoes->addButton(QStringLiteral("&Zerar"), QDialogButtonBox::ResetRole);
+    cmdZerar->setObjectName(QStringLiteral("cmdZerar"));
+    connect(cmdZerar, &QPushButton::clicked, this, &frmPlacar::cmdZerar_Click);
+    QPushButton *cmdFechar =
+        botoes->addButton(QStringLiteral("&Fechar"), QDialogButtonBox::RejectRole);
+    cmdFechar->setObjectName(QStringLiteral("cmdFechar"));
+    connect(botoes, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    // A dialog, not a designed form: it is laid out to fit whatever rows the
+    // file holds, and shrinks when they are cleared.
+    auto *layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(lblVazio);
+    layout->addWidget(grdPlacar);
+    layout->addWidget(botoes);
+
+    MostraPlacar();
+    grdPlacar->setFocus();
+}
+
+void frmPlacar::MostraPlacar()
+{
+    QList<Placar::Linha> linhas = Placar::le(*Settings::open());
+    // The menu's order; lists gone from the menu after it, the two players last.
+    const auto ordem = [this](const Placar::Linha &linha) {
+        const qsizetype i = categorias.indexOf(linha.categoria);
+        return linha.categoria.isEmpty() ? categorias.size() + 1 : (i < 0 ? categorias.size() : i);
+    };
+    std::stable_sort(
+        linhas.begin(), linhas.end(),
+        [&](const Placar::Linha &a, const Placar::Linha &b) { return ordem(a) < ordem(b); });
+
+    grdPlacar->setRowCount(int(linhas.size()));
+    for (int r = 0; r < int(linhas.size()); ++r) {
+        const Placar::Linha &linha = linhas[r];
+        const Placar::Contagem &c = linha.contagem;
+        const QString nome = linha.categoria.isEmpty() ? QStringLiteral("Dupla") : linha.categoria;
+        grdPlacar->setItem(r, 0, new QTableWidgetItem(nome));
+        const int valores[] = {c.vitorias, c.derrotas, c.sequencia, c.melhor, c.comDica};
+        for (int col = 1; col < int(Colunas.size()); ++col) {
+            auto *item = new QTableWidgetItem(QString::number(valores[col - 1]));
+            item->setTextAlignment(Qt::AlignCenter);
+            // Read out with its column, for readers that do not name it.
+            item->setData(Qt::AccessibleTextRole,
+                          QStringLiteral("%1: %2").arg(Colunas[col]).arg(valores[col - 1]));
+            grdPlacar->setItem(r, col, item);
+        }
+    }
+
+    const bool vazio = linhas.isEmpty();
+    lblVazio->setVisible(vazio);
+    grdPlacar->setVisible(!vazio);
+    cmdZerar->setEnabled(!vazio);
+    if (vazio)
+        return;
+
+    // The table takes the size of what it shows, up to a dozen rows.
+    grdPlacar->resizeColumnsToContents();
+    grdPlacar->resizeRowsToContents();
+    int largura = 2 * grdPlacar->frameWidth();
+    for (int col = 0; col < grdPlacar->columnCount(); ++col)
+        largura += grdPlacar->columnWidth(col);
+    int altura = 2 * grdPlacar->frameWidth() + grdPlacar->horizontalHeader()->sizeHint().height();
+    for (int r = 0; r < std::min(grdPlacar->rowCount(), LinhasVisiveis); ++r)
+        altura += grdPlacar->rowHeight(r);
+    if (grdPlacar->rowCount() > LinhasVisiveis)
+        largura += grdPlacar->verticalScrollBar()->sizeHint().width();
+    grdPlacar->setFixedSize(largura, altura);
+}
+
+void frmPlacar::cmdZerar_Click()
+{
+    const int resposta = MsgBox::show(
+        QStringLiteral("Deseja zerar o placar? Todas as partidas registradas serão apagadas."),
+        MsgBox::YesNo + MsgBox::Information, QStringLiteral("Jogo da Forca"));
+    if (resposta != MsgBox::Yes)
+        return;
+    Placar::zera();
+    MostraPlacar();
+}
