@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QSet>
 #include <QValidator>
+#include <algorithm>
 
 namespace {
 
@@ -39,6 +40,7 @@ const QString Titulo = QStringLiteral("Jogo da Forca");
 const QColor CorRevelada(0xFF, 0xD8, 0x00);
 
 const QString ChaveCategoria = QStringLiteral("forca/categoria");
+const QString ChaveFigura = QStringLiteral("forca/figura");
 
 // Lists whose skipped words the player has been told of in this run.
 QSet<QString> &avisadas()
@@ -130,7 +132,27 @@ constexpr std::array<Rect, 8> Boneco = {{
     {840, 1140, 570, 510},  // living head
 }};
 
+// The flower after each wrong guess, whole to bare, and after a win. Each is
+// one picture, shown alone where the gallows stands.
+const std::array<QString, 8> NomeFlor = {
+    QStringLiteral("Flor com seis pétalas, sorrindo"),
+    QStringLiteral("Flor com cinco pétalas; uma caiu"),
+    QStringLiteral("Flor com quatro pétalas; duas caíram"),
+    QStringLiteral("Flor com três pétalas; três caíram"),
+    QStringLiteral("Flor com duas pétalas, preocupada; quatro caíram"),
+    QStringLiteral("Flor com uma pétala, chorando; cinco caíram"),
+    QStringLiteral("Flor sem pétalas, murcha"),
+    QStringLiteral("Flor com todas as pétalas, rindo de alegria"),
+};
+constexpr Rect Flor = {420, 840, 1200, 2400};
+
 } // namespace
+
+Figura figuraGuardada(const QSettings &settings)
+{
+    const QString valor = settings.value(ChaveFigura).toString().trimmed().toLower();
+    return valor == QLatin1String("flor") ? Figura::Flor : Figura::Forca;
+}
 
 frmForca::frmForca(QWidget *parent)
     : Form(QStringLiteral("Forca"), 6585, 4860, Border::Sizable, parent)
@@ -165,7 +187,7 @@ frmForca::frmForca(QWidget *parent)
     Label2->adjustSize();
     Twips::place(Label2, 1440, 0);
 
-    auto *Image1 =
+    Image1 =
         new Image(QStringLiteral(":/pictures/forca-gallows.svg"), Image::Fit::Stretch, client());
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setAccessibleName(QStringLiteral("Forca"));
@@ -179,6 +201,15 @@ frmForca::frmForca(QWidget *parent)
         const Rect &r = Boneco[i];
         Twips::place(imgBoneco[i], r.left, r.top, r.width, r.height);
         imgBoneco[i]->hide();
+    }
+
+    for (int i = 0; i < 8; ++i) {
+        imgFlor[i] = new Image(QStringLiteral(":/pictures/forca-flor%1.svg").arg(i),
+                               Image::Fit::Stretch, client());
+        imgFlor[i]->setObjectName(QStringLiteral("imgFlor%1").arg(i));
+        imgFlor[i]->setAccessibleName(NomeFlor[i]);
+        Twips::place(imgFlor[i], Flor.left, Flor.top, Flor.width, Flor.height);
+        imgFlor[i]->hide();
     }
 
     auto *Shape1 = new QFrame(client());
@@ -279,6 +310,19 @@ frmForca::frmForca(QWidget *parent)
     // A disabled list says why in its tooltip.
     mnucategoria->setToolTipsVisible(true);
     grupoCategoria = new QActionGroup(this);
+    QMenu *mnufigura = mnuopcoes->addMenu(QStringLiteral("Figura"));
+    mnufigura->setObjectName(QStringLiteral("mnufigura"));
+    auto *grupoFigura = new QActionGroup(this);
+    mnuforca = mnufigura->addAction(QStringLiteral("Forca"), this, &frmForca::mnufigura_Click);
+    mnuforca->setObjectName(QStringLiteral("mnuforca"));
+    mnuflor = mnufigura->addAction(QStringLiteral("Flor"), this, &frmForca::mnufigura_Click);
+    mnuflor->setObjectName(QStringLiteral("mnuflor"));
+    for (QAction *item : {mnuforca, mnuflor}) {
+        item->setCheckable(true);
+        item->setActionGroup(grupoFigura);
+    }
+    (figuraGuardada(*Settings::open()) == Figura::Flor ? mnuflor : mnuforca)->setChecked(true);
+    MostraFigura(false);
 
     cmdNovo->setFocus();
 }
@@ -376,8 +420,7 @@ void frmForca::cmdNovo_Click()
 {
     txtPalavra->clear();
     erros = 0;
-    for (Image *parte : imgBoneco)
-        parte->setVisible(false);
+    MostraFigura(false);
     for (int i = 0; i < int(lblLetra.size()); ++i) {
         mostraLetra(i, QStringLiteral("-"));
         lblLetra[i]->setVisible(false);
@@ -406,8 +449,8 @@ void frmForca::cmdLetra_Click(int Index)
     cmdLetra[Index]->setEnabled(false);
 
     if (!acertou) {
-        imgBoneco[erros]->setVisible(true);
         ++erros;
+        MostraFigura(false);
     }
 
     if (erros == 6) {
@@ -429,16 +472,36 @@ void frmForca::cmdLetra_Click(int Index)
     }
 
     if (palavraCompleta(int(palavra.size()))) {
-        imgBoneco[0]->setVisible(false);
-        for (int i = 1; i < 8; ++i)
-            imgBoneco[i]->setVisible(true);
         // The game is over once the word is complete: a letter left over could
         // otherwise still be "wrong" and lose a game already won.
         for (QPushButton *botao : cmdLetra)
             botao->setEnabled(false);
+        MostraFigura(true);
         Placar::registra(categoriaPartida, true, dicaUsada);
         MsgBox::show(QStringLiteral("Parabéns você ganhou!!!"), MsgBox::OKOnly);
     }
+}
+
+// The figure as the game stands: the gallows' parts added one per wrong guess
+// and the whole figure standing after a win, or the flower's one picture.
+void frmForca::MostraFigura(bool ganhou)
+{
+    const bool forca = mnuforca->isChecked();
+    Image1->setVisible(forca);
+    for (int i = 0; i < int(imgBoneco.size()); ++i)
+        imgBoneco[i]->setVisible(forca && (ganhou ? i > 0 : i < erros));
+    for (int i = 0; i < int(imgFlor.size()); ++i)
+        imgFlor[i]->setVisible(!forca && i == (ganhou ? 7 : erros));
+}
+
+// A won game is the one state in which no letter can be tried and "Inicio"
+// waits for "Novo"; a game in play always has untried letters left, since six
+// wrong ones end it first.
+bool frmForca::partidaGanha() const
+{
+    return !cmdInicio->isEnabled() &&
+           std::none_of(cmdLetra.begin(), cmdLetra.end(),
+                        [](const QPushButton *letra) { return letra->isEnabled(); });
 }
 
 void frmForca::mnuplacar_Click()
@@ -448,6 +511,14 @@ void frmForca::mnuplacar_Click()
         nomes << lista.nome;
     frmPlacar placar(nomes, this);
     placar.exec();
+}
+
+void frmForca::mnufigura_Click()
+{
+    const auto settings = Settings::open();
+    settings->setValue(ChaveFigura,
+                       mnuflor->isChecked() ? QStringLiteral("flor") : QStringLiteral("forca"));
+    MostraFigura(partidaGanha());
 }
 
 // A hidden place reads as hidden to a screen reader, not as a dash.

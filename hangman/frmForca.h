@@ -16,6 +16,18 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QSettings;
+
+// The hangman's figure: the gallows of the original, or a flower that loses a
+// petal at each wrong guess, for classes that would rather not hang anyone.
+enum class Figura
+{
+    Forca,
+    Flor,
+};
+
+// The figure the player chose last time; the gallows for anything else.
+Figura figuraGuardada(const QSettings &settings);
 
 // The hangman: one player types a secret word (or the program draws one), the
 // other guesses it letter by letter while the figure grows on the gallows.
@@ -46,6 +58,7 @@ private:
     void mnusolitario_Click();
     void mnucategoria_Click(int Index);
     void mnuplacar_Click();
+    void mnufigura_Click();
 
     bool palavraCompleta(int tamanho) const;
     void mostraLetra(int posicao, const QString &letra, const QColor &cor = Qt::white);
@@ -53,17 +66,23 @@ private:
     int categoriaEscolhida() const;
     void avisaPuladas(int Index);
     void colaPalavra();
+    void MostraFigura(bool ganhou);
+    bool partidaGanha() const;
 
     QLineEdit *txtPalavra;
     QPushButton *cmdSair;
     QPushButton *cmdInicio;
     QPushButton *cmdNovo;
     std::array<QPushButton *, 26> cmdLetra;
+    Image *Image1;
     std::array<Image *, 8> imgBoneco;
+    std::array<Image *, 8> imgFlor;
     std::array<QLabel *, 8> lblLetra;
     QAction *mnuinicio;
     QAction *mnudupla;
     QAction *mnusolitario;
+    QAction *mnuforca;
+    QAction *mnuflor;
     QMenu *mnucategoria;
     QActionGroup *grupoCategoria;
     QLabel *lblCategoria;
