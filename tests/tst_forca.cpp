@@ -7,6 +7,7 @@
 #include "image.h"
 #include "msgbox.h"
 #include "palavras.h"
+#include "placar.h"
 #include "settings.h"
 #include "system.h"
 #include "testsupport.h"
@@ -23,7 +24,9 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
+#include <QSet>
 #include <QStyle>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -137,6 +140,13 @@ private slots:
     void categoryRememberedAndHinted_data();
     void categoryRememberedAndHinted();
 
+    // The scoreboard and the figure.
+    void scoreboardCounts_data();
+    void scoreboardCounts();
+    void gameCountedTheMomentItEnds();
+    void figureRememberedAndGallowsUnchanged();
+    void flowerLosesAPetalPerWrongGuess();
+
 private:
     template <typename T> T *child(const QString &name) const
     {
@@ -158,6 +168,7 @@ private:
     QAction *categoryItem(const QString &name) const;
     void writeFile(const QString &path, const QByteArray &bytes);
     void reopen();
+    static QStringList scoreRows(const frmPlacar &placar);
 
     QPointer<frmForca> window;
     QTemporaryDir data;     // XDG_DATA_HOME: the user's word lists
@@ -1318,6 +1329,187 @@ void HangmanTest::categoryRememberedAndHinted()
     categoryItem(QStringLiteral("Esportes"))->trigger();
     reopen();
     QVERIFY(categoryItem(QStringLiteral("Esportes"))->isChecked());
+}
+
+// ---- Scoreboard and figure --------------------------------------------------
+
+// The scoreboard's rows as the dialog shows them, a row a line.
+QStringList HangmanTest::scoreRows(const frmPlacar &placar)
+{
+    QStringList rows;
+    const QTableWidget *table = placar.grdPlacar;
+    for (int r = 0; table->isVisibleTo(&placar) && r < table->rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < table->columnCount(); ++c)
+            cells << table->item(r, c)->text();
+        rows << cells.join(QLatin1Char(' '));
+    }
+    return rows;
+}
+
+void HangmanTest::scoreboardCounts_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    // "Category:V" a win, "Vd" a win with the hint, "D" a loss; no category: two players.
+    QTest::addColumn<QStringList>("games");
+    QTest::addColumn<int>("zerar"); // the answer to "Zerar"'s question, 0 when not asked
+    QTest::addColumn<QStringList>("rows");
+
+    QTest::newRow("streaks") << QByteArray()
+                             << QStringList({"Carros:V", "Carros:V", "Carros:D", "Carros:V",
+                                             "Animais:V", "Carros:V", "Carros:V", "Animais:D"})
+                             << 0 << QStringList({"Carros 5 1 3 3 0", "Animais 1 1 0 1 0"});
+    QTest::newRow("with the hint, two players last")
+        << QByteArray() << QStringList({":V", "Frutas:Vd", ":D", "Frutas:V", "Frutas:Vd", ":V"})
+        << 0 << QStringList({"Frutas 3 0 3 3 2", "Dupla 2 1 1 1 0"});
+    QTest::newRow("menu order, any name")
+        << QByteArray()
+        << QStringList({"3ª série / 100% \\ [a]=b:V", "Países:D", "Carros:V", "Dupla:V"}) << 0
+        << QStringList({"Carros 1 0 1 1 0", "Países 0 1 0 0 0", "Dupla 1 0 1 1 0",
+                        "3ª série / 100% \\ [a]=b 1 0 1 1 0"});
+    QTest::newRow("garbled cells")
+        << QByteArray("[forca]\nplacar\\categorias\\Carros\\vitorias=muitas\n"
+                      "placar\\categorias\\Carros\\derrotas=2\n"
+                      "placar\\categorias\\Carros\\melhor=-4\n"
+                      "placar\\categorias\\Carros\\comdica=99999999999\n"
+                      "placar\\dupla\\vitorias=@Variant(\\0\\0\\0\\x7f)\n"
+                      "placar\\dupla\\derrotas=1\n")
+        << QStringList({"Carros:V"}) << 0 << QStringList({"Carros 1 2 1 1 0", "Dupla 0 1 0 0 0"});
+    QTest::newRow("Zerar answered Yes")
+        << QByteArray() << QStringList({"Carros:V", ":D"}) << int(MsgBox::Yes) << QStringList();
+    QTest::newRow("Zerar answered No")
+        << QByteArray() << QStringList({"Carros:V", ":D"}) << int(MsgBox::No)
+        << QStringList({"Carros 1 0 1 1 0", "Dupla 0 1 0 0 0"});
+}
+
+void HangmanTest::scoreboardCounts()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, games);
+    QFETCH(int, zerar);
+    QFETCH(QStringList, rows);
+
+    if (!file.isNull())
+        writeFile(settings.filePath(QStringLiteral("Zelvo.conf")), file);
+    for (const QString &game : games) {
+        const qsizetype colon = game.lastIndexOf(QLatin1Char(':'));
+        const QString result = game.mid(colon + 1);
+        QVERIFY(Placar::registra(game.left(colon), result.startsWith('V'), result == "Vd"));
+    }
+    MsgBoxAnswers answers(zerar);
+    frmPlacar placar({"Carros", "Animais", "Frutas", "Países", "Dupla"});
+    if (zerar) {
+        QTest::mouseClick(placar.cmdZerar, Qt::LeftButton);
+        QCOMPARE(answers.asked.size(), 1);
+        QCOMPARE(answers.asked[0].buttons, MsgBox::YesNo + MsgBox::Information);
+    }
+    QCOMPARE(scoreRows(placar), rows);
+    QCOMPARE(placar.lblVazio->isVisibleTo(&placar), rows.isEmpty());
+    QCOMPARE(placar.cmdZerar->isEnabled(), !rows.isEmpty());
+    // What the dialog shows is what the file holds, for a new dialog too.
+    QCOMPARE(scoreRows(frmPlacar({"Carros", "Animais", "Frutas", "Países", "Dupla"})), rows);
+}
+
+// On the disk before the player answers the box that ends the game, in the
+// row of the mode and category the game started in.
+void HangmanTest::gameCountedTheMomentItEnds()
+{
+    writeFile(Palavras::pastaDoUsuario() + QStringLiteral("/Turma.txt"), "uva\n");
+    writeFile(settings.filePath(QStringLiteral("Zelvo.conf")), "[forca]\ncategoria=Turma\n");
+    reopen();
+    MsgBoxAnswers answers(MsgBox::Yes);
+    QList<Placar::Linha> seen;
+    answers.whileOpen([&](const MsgBox::Question &) {
+        seen = Placar::le(
+            QSettings(settings.filePath(QStringLiteral("Zelvo.conf")), QSettings::IniFormat));
+    });
+    typeWordAndStart(QStringLiteral("sol"));
+    action(QStringLiteral("mnusolitario"))->trigger(); // the game stays a two-player one
+    guess(QStringLiteral("ABCDEF"));
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen[0].categoria, QString());
+    QCOMPARE(seen[0].contagem, (Placar::Contagem{0, 1, 0, 0, 0}));
+
+    QTest::mouseClick(window->cmdInicio, Qt::LeftButton);
+    window->dicaUsada = true; // as the hint command sets it
+    guess(QStringLiteral("UVA"));
+    QCOMPARE(seen.size(), 2);
+    QCOMPARE(seen[0].categoria, QStringLiteral("Turma"));
+    QCOMPARE(seen[0].contagem, (Placar::Contagem{1, 0, 1, 1, 1}));
+
+    // A new game forgets the last one's hint.
+    QTest::mouseClick(window->cmdNovo, Qt::LeftButton);
+    QTest::mouseClick(window->cmdInicio, Qt::LeftButton);
+    guess(QStringLiteral("UVA"));
+    QCOMPARE(seen[0].contagem, (Placar::Contagem{2, 0, 2, 2, 1}));
+
+    QStringList shown;
+    whenModalOpens([&](QWidget *modal) {
+        shown = scoreRows(*qobject_cast<frmPlacar *>(modal));
+        modal->close();
+    });
+    action(QStringLiteral("mnuplacar"))->trigger();
+    QCOMPARE(shown, QStringList({"Turma 2 0 2 2 1", "Dupla 0 1 0 0 0"}));
+}
+
+void HangmanTest::figureRememberedAndGallowsUnchanged()
+{
+    MsgBoxAnswers answers;
+    QVERIFY(action(QStringLiteral("mnuforca"))->isChecked());
+    typeWordAndStart(QStringLiteral("sol"));
+    guess(QStringLiteral("ABO"));
+    const QImage gallows = window->grab().toImage();
+
+    action(QStringLiteral("mnuflor"))->trigger();
+    QVERIFY(window->grab().toImage() != gallows);
+    action(QStringLiteral("mnuforca"))->trigger();
+    QCOMPARE(window->grab().toImage(), gallows);
+
+    action(QStringLiteral("mnuflor"))->trigger();
+    reopen();
+    QVERIFY(action(QStringLiteral("mnuflor"))->isChecked());
+    writeFile(settings.filePath(QStringLiteral("Zelvo.conf")), "[forca]\nfigura=girassol\n");
+    reopen();
+    QVERIFY(action(QStringLiteral("mnuforca"))->isChecked());
+}
+
+// One picture at a time, each named for a screen reader: whole at the start,
+// a petal fewer per wrong guess, the laughing flower after a win, whatever
+// the figure was when the game was won.
+void HangmanTest::flowerLosesAPetalPerWrongGuess()
+{
+    MsgBoxAnswers answers(MsgBox::Yes);
+    action(QStringLiteral("mnuflor"))->trigger();
+    const auto shown = [this] {
+        QStringList names;
+        for (QWidget *w : window->client()->findChildren<Image *>())
+            if (w->isVisible())
+                names << QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+        return names;
+    };
+    const QString whole = QStringLiteral("Flor com seis pétalas, sorrindo");
+    QCOMPARE(shown(), QStringList({whole}));
+    typeWordAndStart(QStringLiteral("sol"));
+    QSet<QString> stages;
+    for (QChar wrong : QStringLiteral("ABCDE")) {
+        guess(wrong);
+        QCOMPARE(shown().size(), 1);
+        stages.insert(shown()[0]);
+    }
+    QCOMPARE(stages.size(), 5);
+    QVERIFY(!stages.contains(whole));
+    answers.whileOpen([&](const MsgBox::Question &) {
+        QCOMPARE(shown(), QStringList({"Flor sem pétalas, murcha"}));
+    });
+    guess(QStringLiteral("F"));
+    QCOMPARE(shown(), QStringList({whole})); // a new game after Yes
+    answers.whileOpen({});
+
+    action(QStringLiteral("mnuforca"))->trigger();
+    typeWordAndStart(QStringLiteral("sol"));
+    guess(QStringLiteral("SOL"));
+    action(QStringLiteral("mnuflor"))->trigger();
+    QCOMPARE(shown(), QStringList({"Flor com todas as pétalas, rindo de alegria"}));
 }
 
 QTEST_MAIN(HangmanTest)
