@@ -143,6 +143,9 @@ frmPlacar::frmPlacar(const QStringList &categorias, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmPlacar"));
     setWindowTitle(QStringLiteral("Placar"));
+    // Its size follows its rows: nothing to minimise or maximise.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     if (parent)
         setWindowIcon(parent->windowIcon());
 
@@ -169,6 +172,9 @@ frmPlacar::frmPlacar(const QStringList &categorias, QWidget *parent)
     QPushButton *cmdFechar =
         botoes->addButton(QStringLiteral("&Fechar"), QDialogButtonBox::RejectRole);
     cmdFechar->setObjectName(QStringLiteral("cmdFechar"));
+    // Enter closes; clearing takes a click or its access key, and a question.
+    cmdZerar->setAutoDefault(false);
+    cmdFechar->setDefault(true);
     connect(botoes, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     // A dialog, not a designed form: it is laid out to fit whatever rows the
