@@ -18,8 +18,8 @@ class QMenu;
 class QPushButton;
 class QSettings;
 
-// The hangman's figure: the gallows of the original, or a flower that loses a
-// petal at each wrong guess, for classes that would rather not hang anyone.
+// The hangman's figure: the gallows, or a flower that loses a petal at each
+// wrong guess, for classes that would rather not hang anyone.
 enum class Figura
 {
     Forca,
