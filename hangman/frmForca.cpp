@@ -2,8 +2,10 @@
 
 #include "controls.h"
 #include "fonts.h"
+#include "frmPlacar.h"
 #include "image.h"
 #include "msgbox.h"
+#include "placar.h"
 #include "settings.h"
 #include "system.h"
 #include "twips.h"
@@ -23,6 +25,7 @@
 #include <QPushButton>
 #include <QSet>
 #include <QValidator>
+#include <algorithm>
 
 namespace {
 
@@ -127,6 +130,20 @@ constexpr std::array<Rect, 8> Boneco = {{
     {840, 1140, 570, 510},  // living head
 }};
 
+// The flower after each wrong guess, whole to bare, and after a win. Each is
+// one picture, shown alone where the gallows stands.
+const std::array<QString, 8> NomeFlor = {
+    QStringLiteral("Flor com seis pétalas, sorrindo"),
+    QStringLiteral("Flor com cinco pétalas; uma caiu"),
+    QStringLiteral("Flor com quatro pétalas; duas caíram"),
+    QStringLiteral("Flor com três pétalas; três caíram"),
+    QStringLiteral("Flor com duas pétalas, preocupada; quatro caíram"),
+    QStringLiteral("Flor com uma pétala, chorando; cinco caíram"),
+    QStringLiteral("Flor sem pétalas, murcha"),
+    QStringLiteral("Flor com todas as pétalas, rindo de alegria"),
+};
+constexpr Rect Flor = {420, 840, 1200, 2400};
+
 } // namespace
 
 frmForca::frmForca(QWidget *parent)
@@ -162,7 +179,7 @@ frmForca::frmForca(QWidget *parent)
     Label2->adjustSize();
     Twips::place(Label2, 1440, 0);
 
-    auto *Image1 =
+    Image1 =
         new Image(QStringLiteral(":/pictures/forca-gallows.svg"), Image::Fit::Stretch, client());
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setAccessibleName(QStringLiteral("Forca"));
@@ -176,6 +193,15 @@ frmForca::frmForca(QWidget *parent)
         const Rect &r = Boneco[i];
         Twips::place(imgBoneco[i], r.left, r.top, r.width, r.height);
         imgBoneco[i]->hide();
+    }
+
+    for (int i = 0; i < 8; ++i) {
+        imgFlor[i] = new Image(QStringLiteral(":/pictures/forca-flor%1.svg").arg(i),
+                               Image::Fit::Stretch, client());
+        imgFlor[i]->setObjectName(QStringLiteral("imgFlor%1").arg(i));
+        imgFlor[i]->setAccessibleName(NomeFlor[i]);
+        Twips::place(imgFlor[i], Flor.left, Flor.top, Flor.width, Flor.height);
+        imgFlor[i]->hide();
     }
 
     auto *Shape1 = new QFrame(client());
@@ -272,6 +298,9 @@ frmForca::frmForca(QWidget *parent)
     mnudica->setObjectName(QStringLiteral("mnudica"));
     mnudica->setShortcut(QKeySequence(Qt::Key_F3));
     mnudica->setEnabled(false);
+    QAction *mnuplacar =
+        mnujogo->addAction(QStringLiteral("&Placar"), this, &frmForca::mnuplacar_Click);
+    mnuplacar->setObjectName(QStringLiteral("mnuplacar"));
     mnujogo->addSeparator()->setObjectName(QStringLiteral("mnutraco1"));
     QAction *mnusair = mnujogo->addAction(QStringLiteral("&Sair"), this, &frmForca::mnusair_Click);
     mnusair->setObjectName(QStringLiteral("mnusair"));
@@ -293,6 +322,19 @@ frmForca::frmForca(QWidget *parent)
     // A disabled list says why in its tooltip.
     mnucategoria->setToolTipsVisible(true);
     grupoCategoria = new QActionGroup(this);
+    QMenu *mnufigura = mnuopcoes->addMenu(QStringLiteral("Figura"));
+    mnufigura->setObjectName(QStringLiteral("mnufigura"));
+    auto *grupoFigura = new QActionGroup(this);
+    mnuforca = mnufigura->addAction(QStringLiteral("Forca"), this, &frmForca::mnufigura_Click);
+    mnuforca->setObjectName(QStringLiteral("mnuforca"));
+    mnuflor = mnufigura->addAction(QStringLiteral("Flor"), this, &frmForca::mnufigura_Click);
+    mnuflor->setObjectName(QStringLiteral("mnuflor"));
+    for (QAction *item : {mnuforca, mnuflor}) {
+        item->setCheckable(true);
+        item->setActionGroup(grupoFigura);
+    }
+    (figuraGuardada(*Settings::open()) == Figura::Flor ? mnuflor : mnuforca)->setChecked(true);
+    MostraFigura(false);
 
     cmdNovo->setFocus();
 }
@@ -396,6 +438,9 @@ void frmForca::avisaPuladas(int Index)
 
 void frmForca::IniciaPartida()
 {
+    categoriaPartida =
+        mnusolitario->isChecked() ? categorias[categoriaEscolhida()].nome : QString();
+    dicaUsada = false;
     for (QPushButton *letra : cmdLetra)
         letra->setEnabled(true);
     const qsizetype tamanho = std::min<qsizetype>(txtPalavra->text().size(), lblLetra.size());
@@ -409,8 +454,7 @@ void frmForca::cmdNovo_Click()
 {
     txtPalavra->clear();
     erros = 0;
-    for (Image *parte : imgBoneco)
-        parte->setVisible(false);
+    MostraFigura(false);
     for (int i = 0; i < int(lblLetra.size()); ++i) {
         mostraLetra(i, QStringLiteral("-"));
         lblLetra[i]->setVisible(false);
@@ -440,11 +484,12 @@ void frmForca::cmdLetra_Click(int Index)
     cmdLetra[Index]->setEnabled(false);
 
     if (!acertou) {
-        imgBoneco[erros]->setVisible(true);
         ++erros;
+        MostraFigura(false);
     }
 
     if (erros == 6) {
+        Placar::registra(categoriaPartida, false, dicaUsada);
         // The word shows before the question, so a player learns what it was.
         for (qsizetype p = 0; p < palavra.size() && p < qsizetype(lblLetra.size()); ++p) {
             if (lblLetra[p]->text() == QLatin1String("-"))
@@ -462,16 +507,54 @@ void frmForca::cmdLetra_Click(int Index)
     }
 
     if (palavraCompleta(int(palavra.size()))) {
-        imgBoneco[0]->setVisible(false);
-        for (int i = 1; i < 8; ++i)
-            imgBoneco[i]->setVisible(true);
         // The game is over once the word is complete: a letter left over could
         // otherwise still be "wrong" and lose a game already won.
         for (QPushButton *botao : cmdLetra)
             botao->setEnabled(false);
         habilitaDica(false);
+        MostraFigura(true);
+        Placar::registra(categoriaPartida, true, dicaUsada);
         MsgBox::show(QStringLiteral("Parabéns você ganhou!!!"), MsgBox::OKOnly);
     }
+}
+
+// The figure as the game stands: the gallows' parts added one per wrong guess
+// and the whole figure standing after a win, or the flower's one picture.
+void frmForca::MostraFigura(bool ganhou)
+{
+    const bool forca = mnuforca->isChecked();
+    Image1->setVisible(forca);
+    for (int i = 0; i < int(imgBoneco.size()); ++i)
+        imgBoneco[i]->setVisible(forca && (ganhou ? i > 0 : i < erros));
+    for (int i = 0; i < int(imgFlor.size()); ++i)
+        imgFlor[i]->setVisible(!forca && i == (ganhou ? 7 : erros));
+}
+
+// A won game is the one state in which no letter can be tried and "Inicio"
+// waits for "Novo"; a game in play always has untried letters left, since six
+// wrong ones end it first.
+bool frmForca::partidaGanha() const
+{
+    return !cmdInicio->isEnabled() &&
+           std::none_of(cmdLetra.begin(), cmdLetra.end(),
+                        [](const QPushButton *letra) { return letra->isEnabled(); });
+}
+
+void frmForca::mnuplacar_Click()
+{
+    QStringList nomes;
+    for (const Palavras::Categoria &lista : categorias)
+        nomes << lista.nome;
+    frmPlacar placar(nomes, this);
+    placar.exec();
+}
+
+void frmForca::mnufigura_Click()
+{
+    const auto settings = Settings::open();
+    settings->setValue(ChaveFigura,
+                       mnuflor->isChecked() ? QStringLiteral("flor") : QStringLiteral("forca"));
+    MostraFigura(partidaGanha());
 }
 
 // A hidden place reads as hidden to a screen reader, not as a dash.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "baralho.h"
+#include "figura.h"
 #include "form.h"
 #include "palavras.h"
 
@@ -17,6 +18,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QSettings;
 
 // The hangman: one player types a secret word (or the program draws one), the
 // other guesses it letter by letter while the figure grows on the gallows.
@@ -48,6 +50,8 @@ private:
     void mnudupla_Click();
     void mnusolitario_Click();
     void mnucategoria_Click(int Index);
+    void mnuplacar_Click();
+    void mnufigura_Click();
 
     bool palavraCompleta(int tamanho) const;
     void mostraLetra(int posicao, const QString &letra, const QColor &cor = Qt::white);
@@ -59,17 +63,23 @@ private:
     void sorteiaPalavra();
     void habilitaDica(bool habilitada);
     void escondeDica();
+    void MostraFigura(bool ganhou);
+    bool partidaGanha() const;
 
     QLineEdit *txtPalavra;
     QPushButton *cmdSair;
     QPushButton *cmdInicio;
     QPushButton *cmdNovo;
     std::array<QPushButton *, 26> cmdLetra;
+    Image *Image1;
     std::array<Image *, 8> imgBoneco;
+    std::array<Image *, 8> imgFlor;
     std::array<QLabel *, 8> lblLetra;
     QAction *mnuinicio;
     QAction *mnudupla;
     QAction *mnusolitario;
+    QAction *mnuforca;
+    QAction *mnuflor;
     QMenu *mnucategoria;
     QActionGroup *grupoCategoria;
     QLabel *lblCategoria;
@@ -85,7 +95,10 @@ private:
     std::shared_ptr<const Palavras::Lista> palavras;
     // The chosen category's deck, made at its first solo game.
     std::unique_ptr<Baralho> baralho;
-    // Whether the game in play was helped by its hint.
+    // The scoreboard row of the game in play: its category, or empty for two
+    // players. Taken at the start, since the mode may change during the game.
+    QString categoriaPartida;
+    // Whether the game in play was helped by its hint: such a win is counted apart.
     bool dicaUsada = false;
 
     friend class HangmanTest;

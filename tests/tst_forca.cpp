@@ -5,9 +5,11 @@
 #include "frmForca.h"
 
 #include "baralho.h"
+#include "frmPlacar.h"
 #include "image.h"
 #include "msgbox.h"
 #include "palavras.h"
+#include "placar.h"
 #include "settings.h"
 #include "system.h"
 #include "testsupport.h"
@@ -25,6 +27,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QStyle>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -148,6 +151,12 @@ private slots:
     void deckKeptAcrossRestart_data();
     void deckKeptAcrossRestart();
 
+    // The scoreboard and the figure.
+    void scoreboardCounts_data();
+    void scoreboardCounts();
+    void gameCountedTheMomentItEnds();
+    void figureRememberedAndGallowsUnchanged();
+
 private:
     template <typename T> T *child(const QString &name) const
     {
@@ -169,6 +178,7 @@ private:
     QAction *categoryItem(const QString &name) const;
     void writeFile(const QString &path, const QByteArray &bytes);
     void reopen();
+    static QStringList scoreRows(const frmPlacar &placar);
 
     QPointer<frmForca> window;
     QTemporaryDir data;     // XDG_DATA_HOME: the user's word lists
@@ -1599,6 +1609,129 @@ void HangmanTest::deckKeptAcrossRestart()
         std::sort(first.begin(), first.end());
         QCOMPARE(first, QList<int>({0, 1, 2, 3, 4, 5, 6}));
     }
+}
+
+// ---- Scoreboard and figure --------------------------------------------------
+
+// The scoreboard's rows as the dialog shows them, a row a line.
+QStringList HangmanTest::scoreRows(const frmPlacar &placar)
+{
+    QStringList rows;
+    const QTableWidget *table = placar.grdPlacar;
+    for (int r = 0; table->isVisibleTo(&placar) && r < table->rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < table->columnCount(); ++c)
+            cells << table->item(r, c)->text();
+        rows << cells.join(QLatin1Char(' '));
+    }
+    return rows;
+}
+
+void HangmanTest::scoreboardCounts_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    // "Category:V" a win, "Vd" a win with the hint, "D" a loss; no category: two players.
+    QTest::addColumn<QStringList>("games");
+    QTest::addColumn<int>("zerar"); // the answer to "Zerar"'s question, 0 when not asked
+    QTest::addColumn<QStringList>("rows");
+
+    QTest::newRow("streaks, hints, two players last")
+        << QByteArray()
+        << QStringList({"Carros:V", ":V", "Carros:Vd", "Carros:D", "Carros:V", "Frutas:D",
+                        "Carros:Vd", ":D", "Carros:V"})
+        << 0 << QStringList({"Carros 5 1 3 3 2", "Frutas 0 1 0 0 0", "Dupla 1 1 0 1 0"});
+    QTest::newRow("menu order, any name")
+        << QByteArray() << QStringList({"3ª / 100% \\ [a]=b:V", "Países:D", "Carros:V", "Dupla:V"})
+        << 0
+        << QStringList({"Carros 1 0 1 1 0", "Países 0 1 0 0 0", "Dupla 1 0 1 1 0",
+                        "3ª / 100% \\ [a]=b 1 0 1 1 0"});
+    QTest::newRow("garbled cells")
+        << QByteArray(
+               "[forca]\nplacar\\categorias\\Carros\\vitorias=muitas\n"
+               "placar\\categorias\\Carros\\derrotas=2\n"
+               "placar\\categorias\\Carros\\melhor=-4\n"
+               "placar\\dupla\\vitorias=@Variant(\\0\\0\\0\\x7f)\nplacar\\dupla\\derrotas=1\n")
+        << QStringList({"Carros:V"}) << 0 << QStringList({"Carros 1 2 1 1 0", "Dupla 0 1 0 0 0"});
+    QTest::newRow("Zerar, Yes") << QByteArray() << QStringList({":D"}) << int(MsgBox::Yes)
+                                << QStringList();
+    QTest::newRow("Zerar, No") << QByteArray() << QStringList({":D"}) << int(MsgBox::No)
+                               << QStringList({"Dupla 0 1 0 0 0"});
+}
+
+void HangmanTest::scoreboardCounts()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, games);
+    QFETCH(int, zerar);
+    QFETCH(QStringList, rows);
+
+    if (!file.isNull())
+        writeFile(settings.filePath(QStringLiteral("Zelvo.conf")), file);
+    for (const QString &game : games) {
+        const QString result = game.section(QLatin1Char(':'), -1);
+        Placar::registra(game.section(QLatin1Char(':'), 0, -2), result != "D", result == "Vd");
+    }
+    MsgBoxAnswers answers(zerar);
+    frmPlacar placar({"Carros", "Animais", "Frutas", "Países", "Dupla"});
+    if (zerar)
+        QTest::mouseClick(placar.cmdZerar, Qt::LeftButton);
+    QCOMPARE(answers.asked.size(), zerar ? 1 : 0);
+    QCOMPARE(scoreRows(placar), rows);
+    QCOMPARE(placar.lblVazio->isVisibleTo(&placar), rows.isEmpty());
+}
+
+// On the disk before the player answers the box that ends the game, with a
+// hint counted only for the game that showed it.
+void HangmanTest::gameCountedTheMomentItEnds()
+{
+    writeFile(Palavras::pastaDoUsuario() + QStringLiteral("/Turma.txt"), "uva\n");
+    writeFile(settings.filePath(QStringLiteral("Zelvo.conf")), "[forca]\ncategoria=Turma\n");
+    reopen();
+    MsgBoxAnswers answers;
+    QList<Placar::Linha> seen;
+    answers.whileOpen([&](const MsgBox::Question &) {
+        seen = Placar::le(QSettings(settings.filePath("Zelvo.conf"), QSettings::IniFormat));
+    });
+    action(QStringLiteral("mnusolitario"))->trigger();
+    for (bool hint : {true, false}) {
+        QTest::mouseClick(window->cmdNovo, Qt::LeftButton);
+        QTest::mouseClick(window->cmdInicio, Qt::LeftButton);
+        window->dicaUsada = window->dicaUsada || hint; // as the hint command sets it
+        guess(QStringLiteral("UVA"));
+    }
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen[0].categoria, QStringLiteral("Turma"));
+    QCOMPARE(seen[0].contagem, (Placar::Contagem{2, 0, 2, 2, 1}));
+}
+
+// The flower shows one picture, for the wrong guesses so far or the win, and
+// the gallows comes back exactly as it was.
+void HangmanTest::figureRememberedAndGallowsUnchanged()
+{
+    MsgBoxAnswers answers;
+    const auto shown = [this] {
+        QList<Image *> pictures = window->client()->findChildren<Image *>();
+        pictures.removeIf([](const Image *picture) { return !picture->isVisible(); });
+        return pictures;
+    };
+    typeWordAndStart(QStringLiteral("sol"));
+    guess(QStringLiteral("AB"));
+    action(QStringLiteral("mnuflor"))->trigger();
+    QCOMPARE(shown(), QList<Image *>({window->imgFlor[2]}));
+    action(QStringLiteral("mnuforca"))->trigger();
+    guess(QStringLiteral("SOL"));
+    const QImage gallows = window->grab().toImage();
+    action(QStringLiteral("mnuflor"))->trigger();
+    QCOMPARE(shown(), QList<Image *>({window->imgFlor[7]}));
+    action(QStringLiteral("mnuforca"))->trigger();
+    QCOMPARE(window->grab().toImage(), gallows);
+
+    action(QStringLiteral("mnuflor"))->trigger();
+    reopen();
+    QCOMPARE(shown(), QList<Image *>({window->imgFlor[0]}));
+    writeFile(settings.filePath(QStringLiteral("Zelvo.conf")), "[forca]\nfigura=girassol\n");
+    reopen();
+    QVERIFY(action(QStringLiteral("mnuforca"))->isChecked());
 }
 
 QTEST_MAIN(HangmanTest)

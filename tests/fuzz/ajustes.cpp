@@ -2,8 +2,10 @@
 // comes back within the range its window counts on.
 #include "baralho.h"
 #include "confere.h"
+#include "figura.h"
 #include "opcoes.h"
 #include "palavras.h"
+#include "placar.h"
 #include "recordes.h"
 
 #include <QDateTime>
@@ -66,6 +68,21 @@ const std::function<bool(const QSettings &)> Leitores[] = {
             const int i = baralho.proxima();
             if (i < 0 || i >= 5)
                 return false;
+        }
+        return true;
+    },
+    [](const QSettings &s) {
+        figuraGuardada(s);
+        return true;
+    },
+    // Every scoreboard cell is a count, whatever the file held there.
+    [](const QSettings &s) {
+        for (const Placar::Linha &linha : Placar::le(s)) {
+            const Placar::Contagem &c = linha.contagem;
+            for (const int n : {c.vitorias, c.derrotas, c.sequencia, c.melhor, c.comDica}) {
+                if (n < 0 || n > 999999)
+                    return false;
+            }
         }
         return true;
     },
