@@ -1,5 +1,6 @@
 #include "palavras.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -81,19 +82,19 @@ QString defeito(const QString &palavra)
         if (texto.size() == 1 && !dobra(texto.at(0)).isNull())
             continue;
         if (QChar::isDigit(c))
-            return QStringLiteral("algarismo");
+            return QCoreApplication::translate("Palavras", "algarismo");
         if (QChar::isSpace(c))
-            return QStringLiteral("espaço");
+            return QCoreApplication::translate("Palavras", "espaço");
         if (hifen(c))
-            return QStringLiteral("hífen");
+            return QCoreApplication::translate("Palavras", "hífen");
         if (apostrofo(c))
-            return QStringLiteral("apóstrofo");
-        return QStringLiteral("caractere '%1' não aceito").arg(texto);
+            return QCoreApplication::translate("Palavras", "apóstrofo");
+        return QCoreApplication::translate("Palavras", "caractere '%1' não aceito").arg(texto);
     }
     if (palavra.size() > MaximoLetras)
-        return QStringLiteral("mais de %1 letras").arg(MaximoLetras);
+        return QCoreApplication::translate("Palavras", "mais de %1 letras").arg(MaximoLetras);
     if (palavra.isEmpty())
-        return QStringLiteral("palavra vazia");
+        return QCoreApplication::translate("Palavras", "palavra vazia");
     return {};
 }
 
@@ -101,13 +102,13 @@ QString defeitoDaDica(const QString &dica)
 {
     const QList<uint> caracteres = dica.toUcs4();
     if (caracteres.size() > MaximoDica)
-        return QStringLiteral("dica longa demais");
+        return QCoreApplication::translate("Palavras", "dica longa demais");
     // A line break or a terminal's escape would garble the label.
     for (char32_t c : caracteres) {
         const QChar::Category tipo = QChar::category(c);
         if (tipo == QChar::Other_Control || tipo == QChar::Separator_Line ||
             tipo == QChar::Separator_Paragraph)
-            return QStringLiteral("dica com caractere de controle");
+            return QCoreApplication::translate("Palavras", "dica com caractere de controle");
     }
     return {};
 }
@@ -201,9 +202,10 @@ public:
     void fim()
     {
         if (comPalavra == 0)
-            lista.erro = QStringLiteral("o arquivo está vazio");
+            lista.erro = QString::fromUtf8(QT_TRANSLATE_NOOP("Palavras", "o arquivo está vazio"));
         else if (lista.quantas() == 0)
-            lista.erro = QStringLiteral("nenhuma palavra pode ser jogada");
+            lista.erro =
+                QString::fromUtf8(QT_TRANSLATE_NOOP("Palavras", "nenhuma palavra pode ser jogada"));
         lista.texto.squeeze();
         lista.fins.squeeze();
     }
@@ -289,13 +291,14 @@ Lista leBytes(const QByteArray &bytes, Leitura ate)
 {
     Lista lista;
     if (bytes.size() > TamanhoMaximo) {
-        lista.erro = QStringLiteral("arquivo grande demais");
+        lista.erro = QString::fromUtf8(QT_TRANSLATE_NOOP("Palavras", "arquivo grande demais"));
         return lista;
     }
     // A NUL byte is valid UTF-8, but only UTF-16 text holds one in every
     // other byte.
     if (!bytes.isValidUtf8() || bytes.contains('\0')) {
-        lista.erro = QStringLiteral("o arquivo não está em UTF-8");
+        lista.erro =
+            QString::fromUtf8(QT_TRANSLATE_NOOP("Palavras", "o arquivo não está em UTF-8"));
         return lista;
     }
     QByteArrayView texto(bytes);
@@ -323,22 +326,25 @@ Lista le(const QString &arquivo, Leitura ate)
     // A folder or a special file (a pipe would block the read) is not a list.
     const QFileInfo info(arquivo);
     if (!info.isFile()) {
-        lista.erro = QStringLiteral("não foi possível ler o arquivo");
+        lista.erro =
+            QString::fromUtf8(QT_TRANSLATE_NOOP("Palavras", "não foi possível ler o arquivo"));
         return lista;
     }
     if (info.size() > TamanhoMaximo) {
-        lista.erro = QStringLiteral("arquivo grande demais");
+        lista.erro = QString::fromUtf8(QT_TRANSLATE_NOOP("Palavras", "arquivo grande demais"));
         return lista;
     }
     QFile file(arquivo);
     if (!file.open(QIODevice::ReadOnly)) {
-        lista.erro = QStringLiteral("não foi possível ler o arquivo");
+        lista.erro =
+            QString::fromUtf8(QT_TRANSLATE_NOOP("Palavras", "não foi possível ler o arquivo"));
         return lista;
     }
     // The size was read before the file was opened, and it may have grown.
     const QByteArray bytes = file.read(TamanhoMaximo + 1);
     if (file.error() != QFileDevice::NoError) {
-        lista.erro = QStringLiteral("não foi possível ler o arquivo");
+        lista.erro =
+            QString::fromUtf8(QT_TRANSLATE_NOOP("Palavras", "não foi possível ler o arquivo"));
         return lista;
     }
     return leBytes(bytes, ate);
@@ -493,6 +499,11 @@ QList<Categoria> embutidas()
     return listas;
 }
 
+QString traduz(const QString &veredito)
+{
+    return QCoreApplication::translate("Palavras", veredito.toUtf8().constData());
+}
+
 QString pastaDoUsuario()
 {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
@@ -517,7 +528,7 @@ QList<Categoria> doUsuario(const QString &pasta)
         if (nome.isEmpty())
             continue;
         if (tomados.contains(nome))
-            nome += QStringLiteral(" (lista própria)");
+            nome += QCoreApplication::translate("Palavras", " (lista própria)");
         listas.append({nome, info.filePath(), veredito(info.filePath())});
     }
     return listas;

@@ -97,6 +97,10 @@ Lista le(const QString &arquivo, Leitura ate = Leitura::Completa);
 // the verdict of every list the menu offers, the words of the last list asked
 // for (a list nobody plays costs no memory).
 QString veredito(const QString &arquivo);
+
+// A verdict in the player's language. Verdicts are kept in the original one,
+// in the settings file too, so that a change of language finds them again.
+QString traduz(const QString &veredito);
 std::shared_ptr<const Lista> palavrasDe(const QString &arquivo);
 
 // The verdicts of users' lists outlive the program in the settings file, for
