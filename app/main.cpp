@@ -18,6 +18,7 @@ void instalaTraducoes()
     static QTranslator zelvo;
     static QTranslator qtbase;
     const QString idioma = Idioma::doSistema();
+    Idioma::usa(idioma);
     if (idioma != Idioma::Original &&
         zelvo.load(QStringLiteral("zelvo_%1").arg(idioma), QStringLiteral(":/i18n")))
         QCoreApplication::installTranslator(&zelvo);

@@ -351,7 +351,8 @@ void frmForca::montaCategorias()
 {
     const auto settings = Settings::open();
     Palavras::lembraVereditos(*settings);
-    categorias = Palavras::embutidas() + Palavras::doUsuario(Palavras::pastaDoUsuario());
+    categorias = Palavras::embutidas(Idioma::atual()) +
+                 Palavras::doUsuario(Palavras::pastaDoUsuario(), Idioma::atual());
     Palavras::guardaVereditos(*settings);
     const QString lembrada = Palavras::categoriaGuardada(*settings);
     int escolhida = 0;

@@ -489,13 +489,41 @@ std::shared_ptr<const Lista> palavrasDe(const QString &arquivo)
     return v.lista;
 }
 
-QList<Categoria> embutidas()
+namespace {
+
+// The name and the file of each built-in list of a language, in menu order.
+// A translation's lists are named by its categorias.txt, so that a new
+// language brings its lists without code.
+QList<std::pair<QString, QString>> listasDoIdioma(const QString &idioma)
+{
+    QList<std::pair<QString, QString>> listas;
+    if (idioma == Idioma::Original) {
+        for (const Embutida &e : ListasEmbutidas)
+            listas.append({QString::fromUtf8(e.nome), QString::fromUtf8(e.recurso)});
+        return listas;
+    }
+    const QString pasta = QStringLiteral(":/palavras/%1/").arg(idioma);
+    QFile indice(pasta + QStringLiteral("categorias.txt"));
+    if (!indice.open(QIODevice::ReadOnly))
+        return listasDoIdioma(QString(Idioma::Original));
+    for (const QByteArray &bytes : indice.readAll().split('\n')) {
+        const QString linha = QString::fromUtf8(bytes).trimmed();
+        const qsizetype barra = linha.indexOf(QLatin1Char('|'));
+        if (linha.startsWith(QLatin1Char('#')) || barra <= 0)
+            continue;
+        listas.append({linha.mid(barra + 1).trimmed(),
+                       pasta + linha.left(barra).trimmed() + QStringLiteral(".txt")});
+    }
+    return listas;
+}
+
+} // namespace
+
+QList<Categoria> embutidas(const QString &idioma)
 {
     QList<Categoria> listas;
-    for (const Embutida &e : ListasEmbutidas) {
-        const QString arquivo = QString::fromUtf8(e.recurso);
-        listas.append({QString::fromUtf8(e.nome), arquivo, veredito(arquivo)});
-    }
+    for (const auto &[nome, arquivo] : listasDoIdioma(idioma))
+        listas.append({nome, arquivo, veredito(arquivo)});
     return listas;
 }
 
@@ -510,11 +538,11 @@ QString pastaDoUsuario()
            QStringLiteral("/palavras");
 }
 
-QList<Categoria> doUsuario(const QString &pasta)
+QList<Categoria> doUsuario(const QString &pasta, const QString &idioma)
 {
     QSet<QString> tomados;
-    for (const Embutida &e : ListasEmbutidas)
-        tomados.insert(QString::fromUtf8(e.nome));
+    for (const auto &lista : listasDoIdioma(idioma))
+        tomados.insert(lista.first);
 
     // Folders and special files are listed too, so that a "Nome.txt" the
     // program cannot read still shows in the menu with the reason.

@@ -34,6 +34,24 @@ QString escolhe(const QStringList &uiLanguages, const QStringList &disponiveis)
     return QString(Original);
 }
 
+namespace {
+QString &escolhido()
+{
+    static QString idioma(Original);
+    return idioma;
+}
+} // namespace
+
+QString atual()
+{
+    return escolhido();
+}
+
+void usa(const QString &idioma)
+{
+    escolhido() = idioma;
+}
+
 QString doSistema()
 {
     return escolhe(QLocale::system().uiLanguages(), disponiveis());
