@@ -48,7 +48,8 @@ void answerCommandLine(int &argc, char *argv[])
     if (parser.isSet(version))
         parser.showVersion();
     if (parser.isSet(help)) {
-        // Only a running application gives the usage line the program's name.
+        // Only a running application gives the usage line the program's name
+        // and takes translations, so the help is written out only now.
         const QCoreApplication named(argc, argv);
         instalaTraducoes();
         QCommandLineParser usage;

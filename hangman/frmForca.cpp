@@ -175,6 +175,7 @@ frmForca::frmForca(QWidget *parent) : Form(tr("Forca"), 6585, 4860, Border::Siza
     Label1->adjustSize();
     Twips::place(Label1, 2640, 720);
 
+    //: The board's title: letters spaced out, two spaces between words.
     auto *Label2 =
         whiteLabel(tr("J o g o  d a  F o r c a"),
                    Fonts::design(QStringLiteral("Arial Black"), 15.75, false, true), client());

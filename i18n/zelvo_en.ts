@@ -182,6 +182,7 @@
     </message>
     <message>
         <source>J o g o  d a  F o r c a</source>
+        <extracomment>The board&apos;s title: letters spaced out, two spaces between words.</extracomment>
         <translation>H a n g m a n</translation>
     </message>
     <message>
@@ -333,6 +334,7 @@ line %1: &apos;%2&apos;: %3</translation>
     </message>
     <message>
         <source>J O G O  M E M O R Y</source>
+        <extracomment>The title over the toy: capitals spaced out, two spaces between words.</extracomment>
         <translation>M E M O R Y  G A M E</translation>
     </message>
     <message>
@@ -345,6 +347,7 @@ line %1: &apos;%2&apos;: %3</translation>
     </message>
     <message>
         <source>%1: clique ou tecle %2</source>
+        <extracomment>A pad&apos;s tooltip: its colour, and the key that plays it.</extracomment>
         <translation>%1: click or press %2</translation>
     </message>
     <message>

@@ -148,6 +148,7 @@ frmMemory::frmMemory(std::unique_ptr<SoundDevice> sons, QWidget *parent)
 
     // Created back to front: each dark pad lies over its lit one, and the
     // buttons over every picture.
+    //: The title over the toy: capitals spaced out, two spaces between words.
     auto *Label1 = new QLabel(tr("J O G O  M E M O R Y"), client());
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(Fonts::design(QStringLiteral("Times New Roman"), 27.75, true));
@@ -172,6 +173,7 @@ frmMemory::frmMemory(std::unique_ptr<SoundDevice> sons, QWidget *parent)
         imgClara[i] = padPicture(QStringLiteral("Clara"), i, tr("acesa"));
     for (int i = 0; i < 4; ++i) {
         imgEscura[i] = padPicture(QStringLiteral("Escura"), i, tr("apagada"));
+        //: A pad's tooltip: its colour, and the key that plays it.
         imgEscura[i]->setToolTip(tr("%1: clique ou tecle %2").arg(tr(CorTecla[i])).arg(i + 1));
         connect(imgEscura[i], &Image::clicked, this, [this, i] { imgEscura_Click(i); });
     }
