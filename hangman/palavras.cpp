@@ -424,6 +424,7 @@ void lembraVereditos(const QSettings &settings)
         QStringLiteral("nenhuma palavra pode ser jogada"),
     };
     const QDateTime agora = QDateTime::currentDateTime();
+    const QString pasta = pastaDoUsuario() + QLatin1Char('/');
     const int n = std::min(settings.value(ChaveVereditos + QStringLiteral("/size")).toInt(), 1000);
     for (int i = 1; i <= n; ++i) {
         const QString chave = ChaveVereditos + QStringLiteral("/%1/").arg(i);
@@ -434,10 +435,10 @@ void lembraVereditos(const QSettings &settings)
         const QDateTime modificado = QDateTime::fromMSecsSinceEpoch(
             settings.value(chave + QStringLiteral("modificado")).toString().toLongLong(&horaOk));
         const QString erro = settings.value(chave + QStringLiteral("erro")).toString();
-        // Only what this program could have written: a real file's size, a
-        // time safely past, one of the verdicts it gives.
-        if (arquivo.isEmpty() || !proprio(arquivo) || lidos().contains(arquivo) || !tamanhoOk ||
-            tamanho < 0 || !horaOk || modificado.msecsTo(agora) <= 2000 || !motivos.contains(erro))
+        // Only what this program could have written: a list of the user's
+        // folder, a real file's size, a time safely past, one of its verdicts.
+        if (!arquivo.startsWith(pasta) || lidos().contains(arquivo) || !tamanhoOk || tamanho < 0 ||
+            !horaOk || modificado.msecsTo(agora) <= 2000 || !motivos.contains(erro))
             continue;
         Versao &v = lidos()[arquivo];
         v.tamanho = tamanho;

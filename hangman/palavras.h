@@ -44,7 +44,8 @@ struct Problema
 
 // The words of one list, upper case, NFC, in the file's order, each once.
 // A big list holds a hundred thousand words, so they share one block of
-// UTF-8 with an offset apiece instead of being a string each.
+// UTF-8 with two offsets apiece, where the word ends and where its hint
+// ends, instead of being a string each.
 class Lista
 {
 public:
@@ -61,7 +62,8 @@ public:
 
 private:
     friend class Leitor;
-    // Word i is texto[fim(2i - 1), fins[2i]), its hint runs on to fins[2i + 1].
+    // Word i runs from fins[2i - 1] (0 for the first) to fins[2i], its hint
+    // from there to fins[2i + 1].
     QByteArray texto;
     QList<quint32> fins;
 };
