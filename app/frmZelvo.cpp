@@ -40,8 +40,8 @@ frmZelvo::frmZelvo(QWidget *parent)
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setAccessibleName(QStringLiteral("Zelvo"));
     Image1->setAccessibleDescription(
-        QStringLiteral("Uma forca de madeira, um carrasco encapuzado com uma foice e, ao fundo, "
-                       "um brinquedo redondo de quatro cores"));
+        tr("Uma forca de madeira, um carrasco encapuzado com uma foice e, ao fundo, "
+           "um brinquedo redondo de quatro cores"));
     Twips::place(Image1, 0, 0);
     Image1->installEventFilter(this);
 
@@ -54,7 +54,7 @@ frmZelvo::frmZelvo(QWidget *parent)
         titulo()[i]->setObjectName(QStringLiteral("lblLet%1").arg(i));
         // Read as the word it spells, not as five loose letters.
         titulo()[i]->setAccessibleName(QStringLiteral("Zelvo"));
-        titulo()[i]->setAccessibleDescription(QStringLiteral("Título, letra %1 de 5").arg(i + 1));
+        titulo()[i]->setAccessibleDescription(tr("Título, letra %1 de 5").arg(i + 1));
     }
 
     tmrLetras = new Timer(500, true, this);
@@ -63,16 +63,14 @@ frmZelvo::frmZelvo(QWidget *parent)
 
     QMenu *mnuZelvo = menuBar()->addMenu(QStringLiteral("&Zelvo"));
     mnuZelvo->setObjectName(QStringLiteral("mnuZelvo"));
-    QAction *mnuForca =
-        mnuZelvo->addAction(QStringLiteral("&Forca"), this, &frmZelvo::mnuForca_Click);
+    QAction *mnuForca = mnuZelvo->addAction(tr("&Forca"), this, &frmZelvo::mnuForca_Click);
     mnuForca->setObjectName(QStringLiteral("mnuForca"));
     mnuForca->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-    QAction *mnuMemory =
-        mnuZelvo->addAction(QStringLiteral("&Memory"), this, &frmZelvo::mnuMemory_Click);
+    QAction *mnuMemory = mnuZelvo->addAction(tr("&Memory"), this, &frmZelvo::mnuMemory_Click);
     mnuMemory->setObjectName(QStringLiteral("mnuMemory"));
     mnuMemory->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     mnuZelvo->addSeparator()->setObjectName(QStringLiteral("mnutraco"));
-    QAction *mnuSair = mnuZelvo->addAction(QStringLiteral("Sai&r"), this, &frmZelvo::mnuSair_Click);
+    QAction *mnuSair = mnuZelvo->addAction(tr("Sai&r"), this, &frmZelvo::mnuSair_Click);
     mnuSair->setObjectName(QStringLiteral("mnuSair"));
     mnuSair->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
 }

@@ -35,7 +35,11 @@ namespace {
 const QColor TitleBarColour(0x1E, 0x4D, 0x8C);
 const QColor HighlightTextColour(Qt::white);
 
-const QString Titulo = QStringLiteral("Jogo da Forca");
+// The message boxes' caption.
+QString titulo()
+{
+    return frmForca::tr("Jogo da Forca");
+}
 
 // The places a lost game opens, told apart from the letters the player found.
 const QColor CorRevelada(0xFF, 0xD8, 0x00);
@@ -107,15 +111,15 @@ struct Rect
 };
 
 // What a screen reader says for each figure part while it is shown.
-const std::array<QString, 8> NomeBoneco = {
-    QStringLiteral("Cabeça enforcada, com a corda"),
-    QStringLiteral("Tronco"),
-    QStringLiteral("Braço esquerdo"),
-    QStringLiteral("Braço direito"),
-    QStringLiteral("Perna esquerda"),
-    QStringLiteral("Perna direita"),
-    QStringLiteral("Banquinho"),
-    QStringLiteral("Cabeça sorridente"),
+const std::array<const char *, 8> NomeBoneco = {
+    QT_TRANSLATE_NOOP("frmForca", "Cabeça enforcada, com a corda"),
+    QT_TRANSLATE_NOOP("frmForca", "Tronco"),
+    QT_TRANSLATE_NOOP("frmForca", "Braço esquerdo"),
+    QT_TRANSLATE_NOOP("frmForca", "Braço direito"),
+    QT_TRANSLATE_NOOP("frmForca", "Perna esquerda"),
+    QT_TRANSLATE_NOOP("frmForca", "Perna direita"),
+    QT_TRANSLATE_NOOP("frmForca", "Banquinho"),
+    QT_TRANSLATE_NOOP("frmForca", "Cabeça sorridente"),
 };
 
 // Where each figure part stands over the gallows, in twips.
@@ -132,22 +136,21 @@ constexpr std::array<Rect, 8> Boneco = {{
 
 // The flower after each wrong guess, whole to bare, and after a win. Each is
 // one picture, shown alone where the gallows stands.
-const std::array<QString, 8> NomeFlor = {
-    QStringLiteral("Flor com seis pétalas, sorrindo"),
-    QStringLiteral("Flor com cinco pétalas; uma caiu"),
-    QStringLiteral("Flor com quatro pétalas; duas caíram"),
-    QStringLiteral("Flor com três pétalas; três caíram"),
-    QStringLiteral("Flor com duas pétalas, preocupada; quatro caíram"),
-    QStringLiteral("Flor com uma pétala, chorando; cinco caíram"),
-    QStringLiteral("Flor sem pétalas, murcha"),
-    QStringLiteral("Flor com todas as pétalas, rindo de alegria"),
+const std::array<const char *, 8> NomeFlor = {
+    QT_TRANSLATE_NOOP("frmForca", "Flor com seis pétalas, sorrindo"),
+    QT_TRANSLATE_NOOP("frmForca", "Flor com cinco pétalas; uma caiu"),
+    QT_TRANSLATE_NOOP("frmForca", "Flor com quatro pétalas; duas caíram"),
+    QT_TRANSLATE_NOOP("frmForca", "Flor com três pétalas; três caíram"),
+    QT_TRANSLATE_NOOP("frmForca", "Flor com duas pétalas, preocupada; quatro caíram"),
+    QT_TRANSLATE_NOOP("frmForca", "Flor com uma pétala, chorando; cinco caíram"),
+    QT_TRANSLATE_NOOP("frmForca", "Flor sem pétalas, murcha"),
+    QT_TRANSLATE_NOOP("frmForca", "Flor com todas as pétalas, rindo de alegria"),
 };
 constexpr Rect Flor = {420, 840, 1200, 2400};
 
 } // namespace
 
-frmForca::frmForca(QWidget *parent)
-    : Form(QStringLiteral("Forca"), 6585, 4860, Border::Sizable, parent)
+frmForca::frmForca(QWidget *parent) : Form(tr("Forca"), 6585, 4860, Border::Sizable, parent)
 {
     setObjectName(QStringLiteral("frmForca"));
     setWindowIcon(Image::icon(QStringLiteral(":/pictures/forca-icon.svg")));
@@ -166,14 +169,15 @@ frmForca::frmForca(QWidget *parent)
         mostraLetra(i, QStringLiteral("-"));
     }
 
-    auto *Label1 = whiteLabel(QStringLiteral("Palavra:"),
+    auto *Label1 = whiteLabel(tr("Palavra:"),
                               Fonts::design(QStringLiteral("Arial Black"), 11.25, true), client());
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->adjustSize();
     Twips::place(Label1, 2640, 720);
 
+    //: The board's title: letters spaced out, two spaces between words.
     auto *Label2 =
-        whiteLabel(QStringLiteral("J o g o  d a  F o r c a"),
+        whiteLabel(tr("J o g o  d a  F o r c a"),
                    Fonts::design(QStringLiteral("Arial Black"), 15.75, false, true), client());
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->adjustSize();
@@ -182,14 +186,14 @@ frmForca::frmForca(QWidget *parent)
     Image1 =
         new Image(QStringLiteral(":/pictures/forca-gallows.svg"), Image::Fit::Stretch, client());
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setAccessibleName(QStringLiteral("Forca"));
+    Image1->setAccessibleName(tr("Forca"));
     Twips::place(Image1, 120, 720, 2440, 2535);
 
     for (int i = 0; i < 8; ++i) {
         imgBoneco[i] = new Image(QStringLiteral(":/pictures/forca-boneco%1.svg").arg(i),
                                  Image::Fit::Stretch, client());
         imgBoneco[i]->setObjectName(QStringLiteral("imgBoneco%1").arg(i));
-        imgBoneco[i]->setAccessibleName(NomeBoneco[i]);
+        imgBoneco[i]->setAccessibleName(tr(NomeBoneco[i]));
         const Rect &r = Boneco[i];
         Twips::place(imgBoneco[i], r.left, r.top, r.width, r.height);
         imgBoneco[i]->hide();
@@ -199,7 +203,7 @@ frmForca::frmForca(QWidget *parent)
         imgFlor[i] = new Image(QStringLiteral(":/pictures/forca-flor%1.svg").arg(i),
                                Image::Fit::Stretch, client());
         imgFlor[i]->setObjectName(QStringLiteral("imgFlor%1").arg(i));
-        imgFlor[i]->setAccessibleName(NomeFlor[i]);
+        imgFlor[i]->setAccessibleName(tr(NomeFlor[i]));
         Twips::place(imgFlor[i], Flor.left, Flor.top, Flor.width, Flor.height);
         imgFlor[i]->hide();
     }
@@ -234,36 +238,32 @@ frmForca::frmForca(QWidget *parent)
         cmdLetra[i] =
             Controls::commandButton(QString(QChar(65 + i)), Qt::white, fonteBotaoLetra, client());
         cmdLetra[i]->setObjectName(QStringLiteral("cmdLetra%1").arg(i));
-        cmdLetra[i]->setAccessibleName(QStringLiteral("Letra %1").arg(QChar(65 + i)));
-        cmdLetra[i]->setToolTip(
-            QStringLiteral("Clique ou tecle %1 para tentar esta letra").arg(QChar(65 + i)));
+        cmdLetra[i]->setAccessibleName(tr("Letra %1").arg(QChar(65 + i)));
+        cmdLetra[i]->setToolTip(tr("Clique ou tecle %1 para tentar esta letra").arg(QChar(65 + i)));
         Twips::place(cmdLetra[i], 240 + 480 * (i % 13), i < 13 ? 3720 : 4200, 400, 400);
         cmdLetra[i]->setEnabled(false);
         connect(cmdLetra[i], &QPushButton::clicked, this, [this, i] { cmdLetra_Click(i); });
     }
 
     const QFont fonteComando = Fonts::design(QStringLiteral("Arial"), 12, true);
-    cmdNovo = Controls::commandButton(QStringLiteral("&Novo"), HighlightTextColour, fonteComando,
-                                      client());
+    cmdNovo = Controls::commandButton(tr("&Novo"), HighlightTextColour, fonteComando, client());
     cmdNovo->setObjectName(QStringLiteral("cmdNovo"));
     Twips::place(cmdNovo, 5160, 600, 1215, 495);
     connect(cmdNovo, &QPushButton::clicked, this, &frmForca::cmdNovo_Click);
 
-    cmdInicio = Controls::commandButton(QStringLiteral("&Inicio"), HighlightTextColour,
-                                        fonteComando, client());
+    cmdInicio = Controls::commandButton(tr("&Inicio"), HighlightTextColour, fonteComando, client());
     cmdInicio->setObjectName(QStringLiteral("cmdInicio"));
     Twips::place(cmdInicio, 5160, 1320, 1215, 495);
     connect(cmdInicio, &QPushButton::clicked, this, &frmForca::cmdInicio_Click);
 
-    cmdSair = Controls::commandButton(QStringLiteral("&Sair"), HighlightTextColour, fonteComando,
-                                      client());
+    cmdSair = Controls::commandButton(tr("&Sair"), HighlightTextColour, fonteComando, client());
     cmdSair->setObjectName(QStringLiteral("cmdSair"));
     Twips::place(cmdSair, 5160, 2040, 1215, 495);
     connect(cmdSair, &QPushButton::clicked, this, &frmForca::cmdSair_Click);
 
     txtPalavra = new QLineEdit(client());
     txtPalavra->setObjectName(QStringLiteral("txtPalavra"));
-    txtPalavra->setAccessibleName(QStringLiteral("Palavra secreta"));
+    txtPalavra->setAccessibleName(tr("Palavra secreta"));
     txtPalavra->setFont(Fonts::design(QStringLiteral("Arial Black"), 18));
     auto *asterisco = new AsteriskStyle;
     asterisco->setParent(txtPalavra);
@@ -278,56 +278,54 @@ frmForca::frmForca(QWidget *parent)
     txtPalavra->installEventFilter(this);
     Twips::place(txtPalavra, 2640, 1080, 1695, 375);
 
-    cmdDica = Controls::commandButton(QStringLiteral("&Dica"), HighlightTextColour,
+    cmdDica = Controls::commandButton(tr("&Dica"), HighlightTextColour,
                                       Fonts::design(QStringLiteral("Arial"), 9.75, true), client());
     cmdDica->setObjectName(QStringLiteral("cmdDica"));
-    cmdDica->setToolTip(QStringLiteral("Mostra uma dica da palavra (F3)"));
+    cmdDica->setToolTip(tr("Mostra uma dica da palavra (F3)"));
     Twips::place(cmdDica, 2640, 2100, 735, 330);
     cmdDica->hide();
     connect(cmdDica, &QPushButton::clicked, this, &frmForca::cmdDica_Click);
 
-    QMenu *mnujogo = menuBar()->addMenu(QStringLiteral("&Jogo"));
+    QMenu *mnujogo = menuBar()->addMenu(tr("&Jogo"));
     mnujogo->setObjectName(QStringLiteral("mnujogo"));
-    QAction *mnunovo = mnujogo->addAction(QStringLiteral("&Novo"), this, &frmForca::mnunovo_Click);
+    QAction *mnunovo = mnujogo->addAction(tr("&Novo"), this, &frmForca::mnunovo_Click);
     mnunovo->setObjectName(QStringLiteral("mnunovo"));
     mnunovo->setShortcut(QKeySequence(Qt::Key_F1));
-    mnuinicio = mnujogo->addAction(QStringLiteral("&Inicio"), this, &frmForca::mnuinicio_Click);
+    mnuinicio = mnujogo->addAction(tr("&Inicio"), this, &frmForca::mnuinicio_Click);
     mnuinicio->setObjectName(QStringLiteral("mnuinicio"));
     mnuinicio->setShortcut(QKeySequence(Qt::Key_F2));
-    mnudica = mnujogo->addAction(QStringLiteral("&Dica"), this, &frmForca::mnudica_Click);
+    mnudica = mnujogo->addAction(tr("&Dica"), this, &frmForca::mnudica_Click);
     mnudica->setObjectName(QStringLiteral("mnudica"));
     mnudica->setShortcut(QKeySequence(Qt::Key_F3));
     mnudica->setEnabled(false);
-    QAction *mnuplacar =
-        mnujogo->addAction(QStringLiteral("&Placar"), this, &frmForca::mnuplacar_Click);
+    QAction *mnuplacar = mnujogo->addAction(tr("&Placar"), this, &frmForca::mnuplacar_Click);
     mnuplacar->setObjectName(QStringLiteral("mnuplacar"));
     mnujogo->addSeparator()->setObjectName(QStringLiteral("mnutraco1"));
-    QAction *mnusair = mnujogo->addAction(QStringLiteral("&Sair"), this, &frmForca::mnusair_Click);
+    QAction *mnusair = mnujogo->addAction(tr("&Sair"), this, &frmForca::mnusair_Click);
     mnusair->setObjectName(QStringLiteral("mnusair"));
     mnusair->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
 
-    QMenu *mnuopcoes = menuBar()->addMenu(QStringLiteral("&Opções"));
+    QMenu *mnuopcoes = menuBar()->addMenu(tr("&Opções"));
     mnuopcoes->setObjectName(QStringLiteral("mnuopcoes"));
-    mnudupla = mnuopcoes->addAction(QStringLiteral("Dupla"), this, &frmForca::mnudupla_Click);
+    mnudupla = mnuopcoes->addAction(tr("Dupla"), this, &frmForca::mnudupla_Click);
     mnudupla->setObjectName(QStringLiteral("mnudupla"));
     mnudupla->setCheckable(true);
     mnudupla->setChecked(true);
-    mnusolitario =
-        mnuopcoes->addAction(QStringLiteral("Solitário"), this, &frmForca::mnusolitario_Click);
+    mnusolitario = mnuopcoes->addAction(tr("Solitário"), this, &frmForca::mnusolitario_Click);
     mnusolitario->setObjectName(QStringLiteral("mnusolitario"));
     mnusolitario->setCheckable(true);
     mnuopcoes->addSeparator();
-    mnucategoria = mnuopcoes->addMenu(QStringLiteral("Categoria"));
+    mnucategoria = mnuopcoes->addMenu(tr("Categoria"));
     mnucategoria->setObjectName(QStringLiteral("mnucategoria"));
     // A disabled list says why in its tooltip.
     mnucategoria->setToolTipsVisible(true);
     grupoCategoria = new QActionGroup(this);
-    QMenu *mnufigura = mnuopcoes->addMenu(QStringLiteral("Figura"));
+    QMenu *mnufigura = mnuopcoes->addMenu(tr("Figura"));
     mnufigura->setObjectName(QStringLiteral("mnufigura"));
     auto *grupoFigura = new QActionGroup(this);
-    mnuforca = mnufigura->addAction(QStringLiteral("Forca"), this, &frmForca::mnufigura_Click);
+    mnuforca = mnufigura->addAction(tr("Forca"), this, &frmForca::mnufigura_Click);
     mnuforca->setObjectName(QStringLiteral("mnuforca"));
-    mnuflor = mnufigura->addAction(QStringLiteral("Flor"), this, &frmForca::mnufigura_Click);
+    mnuflor = mnufigura->addAction(tr("Flor"), this, &frmForca::mnufigura_Click);
     mnuflor->setObjectName(QStringLiteral("mnuflor"));
     for (QAction *item : {mnuforca, mnuflor}) {
         item->setCheckable(true);
@@ -354,7 +352,8 @@ void frmForca::montaCategorias()
 {
     const auto settings = Settings::open();
     Palavras::lembraVereditos(*settings);
-    categorias = Palavras::embutidas() + Palavras::doUsuario(Palavras::pastaDoUsuario());
+    categorias = Palavras::embutidas(Idioma::atual()) +
+                 Palavras::doUsuario(Palavras::pastaDoUsuario(), Idioma::atual());
     Palavras::guardaVereditos(*settings);
     const QString lembrada = Palavras::categoriaGuardada(*settings);
     int escolhida = 0;
@@ -370,7 +369,8 @@ void frmForca::montaCategorias()
         item->setData(i);
         if (!lista.erro.isEmpty()) {
             item->setEnabled(false);
-            item->setToolTip(QStringLiteral("Esta lista não pode ser usada: %1.").arg(lista.erro));
+            item->setToolTip(
+                tr("Esta lista não pode ser usada: %1.").arg(Palavras::traduz(lista.erro)));
         } else if (lista.nome == lembrada) {
             escolhida = i;
         }
@@ -404,7 +404,8 @@ void frmForca::carregaCategoria(int Index)
     }
     QAction *item = grupoCategoria->actions().at(Index);
     item->setEnabled(false);
-    item->setToolTip(QStringLiteral("Esta lista não pode ser usada: %1.").arg(palavras->erro));
+    item->setToolTip(
+        tr("Esta lista não pode ser usada: %1.").arg(Palavras::traduz(palavras->erro)));
     grupoCategoria->actions().at(0)->setChecked(true);
     palavras = Palavras::palavrasDe(categorias[0].arquivo);
 }
@@ -418,22 +419,21 @@ void frmForca::avisaPuladas(int Index)
         return;
     avisadas().insert(arquivo);
     const qsizetype n = puladas.size();
-    QString texto = n == 1
-                        ? QStringLiteral("O arquivo %1 tem 1 palavra que não pode ser jogada "
-                                         "e ficou de fora:\n")
-                              .arg(arquivo)
-                        : QStringLiteral("O arquivo %1 tem %2 palavras que não podem ser jogadas "
-                                         "e ficaram de fora:\n")
-                              .arg(arquivo)
-                              .arg(n);
+    QString texto = n == 1 ? tr("O arquivo %1 tem 1 palavra que não pode ser jogada "
+                                "e ficou de fora:\n")
+                                 .arg(arquivo)
+                           : tr("O arquivo %1 tem %2 palavras que não podem ser jogadas "
+                                "e ficaram de fora:\n")
+                                 .arg(arquivo)
+                                 .arg(n);
     const qsizetype mostradas = std::min<qsizetype>(n, 5);
     for (qsizetype i = 0; i < mostradas; ++i) {
         const Palavras::Problema &p = puladas[i];
-        texto += QStringLiteral("\nlinha %1: '%2': %3").arg(p.linha).arg(p.palavra, p.motivo);
+        texto += tr("\nlinha %1: '%2': %3").arg(p.linha).arg(p.palavra, p.motivo);
     }
     if (n > mostradas)
-        texto += QStringLiteral("\n... e mais %1.").arg(n - mostradas);
-    MsgBox::show(texto, MsgBox::OKOnly + MsgBox::Information, Titulo);
+        texto += tr("\n... e mais %1.").arg(n - mostradas);
+    MsgBox::show(texto, MsgBox::OKOnly + MsgBox::Information, titulo());
 }
 
 void frmForca::IniciaPartida()
@@ -495,9 +495,8 @@ void frmForca::cmdLetra_Click(int Index)
             if (lblLetra[p]->text() == QLatin1String("-"))
                 mostraLetra(int(p), palavra.mid(p, 1), CorRevelada);
         }
-        const int resposta =
-            MsgBox::show(QStringLiteral("Infelizmente você perdeu. Deseja jogar novamente?"),
-                         MsgBox::YesNo + MsgBox::Information, Titulo);
+        const int resposta = MsgBox::show(tr("Infelizmente você perdeu. Deseja jogar novamente?"),
+                                          MsgBox::YesNo + MsgBox::Information, titulo());
         if (resposta != MsgBox::Yes) {
             erros = 0;
             unload();
@@ -514,7 +513,7 @@ void frmForca::cmdLetra_Click(int Index)
         habilitaDica(false);
         MostraFigura(true);
         Placar::registra(categoriaPartida, true, dicaUsada);
-        MsgBox::show(QStringLiteral("Parabéns você ganhou!!!"), MsgBox::OKOnly);
+        MsgBox::show(tr("Parabéns você ganhou!!!"), MsgBox::OKOnly);
     }
 }
 
@@ -562,8 +561,8 @@ void frmForca::mostraLetra(int posicao, const QString &letra, const QColor &cor)
 {
     lblLetra[posicao]->setText(letra);
     Controls::setColour(lblLetra[posicao], QPalette::WindowText, cor);
-    const QString lida = letra == QLatin1String("-") ? QStringLiteral("oculta") : letra;
-    lblLetra[posicao]->setAccessibleName(QStringLiteral("Letra %1: %2").arg(posicao + 1).arg(lida));
+    const QString lida = letra == QLatin1String("-") ? tr("oculta") : letra;
+    lblLetra[posicao]->setAccessibleName(tr("Letra %1: %2").arg(posicao + 1).arg(lida));
 }
 
 // An empty word is never complete: the box can be emptied during a game by
@@ -585,16 +584,14 @@ void frmForca::cmdInicio_Click()
         if (!palavras)
             carregaCategoria(categoriaEscolhida());
         sorteiaPalavra();
-        lblCategoria->setText(
-            QStringLiteral("Categoria: %1").arg(categorias[categoriaEscolhida()].nome));
+        lblCategoria->setText(tr("Categoria: %1").arg(categorias[categoriaEscolhida()].nome));
         lblCategoria->setVisible(true);
         dicaUsada = false;
         lblDica->setVisible(false);
         cmdDica->setVisible(true);
         habilitaDica(!lblDica->text().isEmpty());
     } else if (txtPalavra->text().isEmpty()) {
-        MsgBox::show(QStringLiteral("Digite primeiro a palavra"), MsgBox::OKOnly + MsgBox::Critical,
-                     Titulo);
+        MsgBox::show(tr("Digite primeiro a palavra"), MsgBox::OKOnly + MsgBox::Critical, titulo());
         txtPalavra->setFocus();
         return;
     }
@@ -614,7 +611,7 @@ void frmForca::sorteiaPalavra()
     txtPalavra->setText(palavras->palavra(i));
     guardaBaralho(*settings, categoria, baralho->estado());
     const QString dica = palavras->dica(i);
-    lblDica->setText(dica.isEmpty() ? QString() : QStringLiteral("Dica: %1").arg(dica));
+    lblDica->setText(dica.isEmpty() ? QString() : tr("Dica: %1").arg(dica));
     // A teacher's hint can run to 80 characters: a long one is set smaller
     // rather than cut off above the word's places.
     QFont fonte = Fonts::design(QStringLiteral("Arial"), 9.75, true);
@@ -656,9 +653,8 @@ void frmForca::escondeDica()
 // exactly as it stands.
 void frmForca::cmdSair_Click()
 {
-    const int resposta =
-        MsgBox::show(QStringLiteral("Você deseja finalizar o programa Jogo da Forca?"),
-                     MsgBox::YesNo + MsgBox::Information, Titulo);
+    const int resposta = MsgBox::show(tr("Você deseja finalizar o programa Jogo da Forca?"),
+                                      MsgBox::YesNo + MsgBox::Information, titulo());
     if (resposta == MsgBox::Yes)
         unload();
 }

@@ -16,10 +16,12 @@
 
 namespace {
 
-const QStringList Colunas = {
-    QStringLiteral("Categoria"), QStringLiteral("Vitórias"),         QStringLiteral("Derrotas"),
-    QStringLiteral("Sequência"), QStringLiteral("Melhor sequência"), QStringLiteral("Com dica"),
-};
+QStringList colunas()
+{
+    return {frmPlacar::tr("Categoria"),        frmPlacar::tr("Vitórias"),
+            frmPlacar::tr("Derrotas"),         frmPlacar::tr("Sequência"),
+            frmPlacar::tr("Melhor sequência"), frmPlacar::tr("Com dica")};
+}
 
 // Rows beyond these scroll.
 constexpr int LinhasVisiveis = 12;
@@ -30,20 +32,21 @@ frmPlacar::frmPlacar(const QStringList &categorias, QWidget *parent)
     : QDialog(parent), categorias(categorias)
 {
     setObjectName(QStringLiteral("frmPlacar"));
-    setWindowTitle(QStringLiteral("Placar"));
+    setWindowTitle(tr("Placar"));
     // Its size follows its rows: nothing to minimise or maximise.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     if (parent)
         setWindowIcon(parent->windowIcon());
 
-    lblVazio = new QLabel(QStringLiteral("Nenhuma partida jogada ainda."), this);
+    lblVazio = new QLabel(tr("Nenhuma partida jogada ainda."), this);
     lblVazio->setObjectName(QStringLiteral("lblVazio"));
 
-    grdPlacar = new QTableWidget(0, int(Colunas.size()), this);
+    const QStringList titulos = colunas();
+    grdPlacar = new QTableWidget(0, int(titulos.size()), this);
     grdPlacar->setObjectName(QStringLiteral("grdPlacar"));
-    grdPlacar->setAccessibleName(QStringLiteral("Placar"));
-    grdPlacar->setHorizontalHeaderLabels(Colunas);
+    grdPlacar->setAccessibleName(tr("Placar"));
+    grdPlacar->setHorizontalHeaderLabels(titulos);
     grdPlacar->verticalHeader()->hide();
     grdPlacar->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdPlacar->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -54,11 +57,10 @@ frmPlacar::frmPlacar(const QStringList &categorias, QWidget *parent)
     grdPlacar->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto *botoes = new QDialogButtonBox(this);
-    cmdZerar = botoes->addButton(QStringLiteral("&Zerar"), QDialogButtonBox::ResetRole);
+    cmdZerar = botoes->addButton(tr("&Zerar"), QDialogButtonBox::ResetRole);
     cmdZerar->setObjectName(QStringLiteral("cmdZerar"));
     connect(cmdZerar, &QPushButton::clicked, this, &frmPlacar::cmdZerar_Click);
-    QPushButton *cmdFechar =
-        botoes->addButton(QStringLiteral("&Fechar"), QDialogButtonBox::RejectRole);
+    QPushButton *cmdFechar = botoes->addButton(tr("&Fechar"), QDialogButtonBox::RejectRole);
     cmdFechar->setObjectName(QStringLiteral("cmdFechar"));
     // Enter closes; clearing takes a click or its access key, and a question.
     cmdZerar->setAutoDefault(false);
@@ -89,19 +91,20 @@ void frmPlacar::MostraPlacar()
         linhas.begin(), linhas.end(),
         [&](const Placar::Linha &a, const Placar::Linha &b) { return ordem(a) < ordem(b); });
 
+    const QStringList titulos = colunas();
     grdPlacar->setRowCount(int(linhas.size()));
     for (int r = 0; r < int(linhas.size()); ++r) {
         const Placar::Linha &linha = linhas[r];
         const Placar::Contagem &c = linha.contagem;
-        const QString nome = linha.categoria.isEmpty() ? QStringLiteral("Dupla") : linha.categoria;
+        const QString nome = linha.categoria.isEmpty() ? tr("Dupla") : linha.categoria;
         grdPlacar->setItem(r, 0, new QTableWidgetItem(nome));
         const int valores[] = {c.vitorias, c.derrotas, c.sequencia, c.melhor, c.comDica};
-        for (int col = 1; col < int(Colunas.size()); ++col) {
+        for (int col = 1; col < int(titulos.size()); ++col) {
             auto *item = new QTableWidgetItem(QString::number(valores[col - 1]));
             item->setTextAlignment(Qt::AlignCenter);
             // Read out with its column, for readers that do not name it.
             item->setData(Qt::AccessibleTextRole,
-                          QStringLiteral("%1: %2").arg(Colunas[col]).arg(valores[col - 1]));
+                          QStringLiteral("%1: %2").arg(titulos[col]).arg(valores[col - 1]));
             grdPlacar->setItem(r, col, item);
         }
     }
@@ -129,9 +132,9 @@ void frmPlacar::MostraPlacar()
 
 void frmPlacar::cmdZerar_Click()
 {
-    const int resposta = MsgBox::show(
-        QStringLiteral("Deseja zerar o placar? Todas as partidas registradas serão apagadas."),
-        MsgBox::YesNo + MsgBox::Information, QStringLiteral("Jogo da Forca"));
+    const int resposta =
+        MsgBox::show(tr("Deseja zerar o placar? Todas as partidas registradas serão apagadas."),
+                     MsgBox::YesNo + MsgBox::Information, tr("Jogo da Forca"));
     if (resposta != MsgBox::Yes)
         return;
     Placar::zera();

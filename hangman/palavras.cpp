@@ -1,5 +1,6 @@
 #include "palavras.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -81,19 +82,19 @@ QString defeito(const QString &palavra)
         if (texto.size() == 1 && !dobra(texto.at(0)).isNull())
             continue;
         if (QChar::isDigit(c))
-            return QStringLiteral("algarismo");
+            return QCoreApplication::translate("Palavras", "algarismo");
         if (QChar::isSpace(c))
-            return QStringLiteral("espaço");
+            return QCoreApplication::translate("Palavras", "espaço");
         if (hifen(c))
-            return QStringLiteral("hífen");
+            return QCoreApplication::translate("Palavras", "hífen");
         if (apostrofo(c))
-            return QStringLiteral("apóstrofo");
-        return QStringLiteral("caractere '%1' não aceito").arg(texto);
+            return QCoreApplication::translate("Palavras", "apóstrofo");
+        return QCoreApplication::translate("Palavras", "caractere '%1' não aceito").arg(texto);
     }
     if (palavra.size() > MaximoLetras)
-        return QStringLiteral("mais de %1 letras").arg(MaximoLetras);
+        return QCoreApplication::translate("Palavras", "mais de %1 letras").arg(MaximoLetras);
     if (palavra.isEmpty())
-        return QStringLiteral("palavra vazia");
+        return QCoreApplication::translate("Palavras", "palavra vazia");
     return {};
 }
 
@@ -101,13 +102,13 @@ QString defeitoDaDica(const QString &dica)
 {
     const QList<uint> caracteres = dica.toUcs4();
     if (caracteres.size() > MaximoDica)
-        return QStringLiteral("dica longa demais");
+        return QCoreApplication::translate("Palavras", "dica longa demais");
     // A line break or a terminal's escape would garble the label.
     for (char32_t c : caracteres) {
         const QChar::Category tipo = QChar::category(c);
         if (tipo == QChar::Other_Control || tipo == QChar::Separator_Line ||
             tipo == QChar::Separator_Paragraph)
-            return QStringLiteral("dica com caractere de controle");
+            return QCoreApplication::translate("Palavras", "dica com caractere de controle");
     }
     return {};
 }
@@ -201,9 +202,10 @@ public:
     void fim()
     {
         if (comPalavra == 0)
-            lista.erro = QStringLiteral("o arquivo está vazio");
+            lista.erro = QString::fromUtf8(QT_TRANSLATE_NOOP("Palavras", "o arquivo está vazio"));
         else if (lista.quantas() == 0)
-            lista.erro = QStringLiteral("nenhuma palavra pode ser jogada");
+            lista.erro =
+                QString::fromUtf8(QT_TRANSLATE_NOOP("Palavras", "nenhuma palavra pode ser jogada"));
         lista.texto.squeeze();
         lista.fins.squeeze();
     }
@@ -289,13 +291,14 @@ Lista leBytes(const QByteArray &bytes, Leitura ate)
 {
     Lista lista;
     if (bytes.size() > TamanhoMaximo) {
-        lista.erro = QStringLiteral("arquivo grande demais");
+        lista.erro = QString::fromUtf8(QT_TRANSLATE_NOOP("Palavras", "arquivo grande demais"));
         return lista;
     }
     // A NUL byte is valid UTF-8, but only UTF-16 text holds one in every
     // other byte.
     if (!bytes.isValidUtf8() || bytes.contains('\0')) {
-        lista.erro = QStringLiteral("o arquivo não está em UTF-8");
+        lista.erro =
+            QString::fromUtf8(QT_TRANSLATE_NOOP("Palavras", "o arquivo não está em UTF-8"));
         return lista;
     }
     QByteArrayView texto(bytes);
@@ -323,22 +326,25 @@ Lista le(const QString &arquivo, Leitura ate)
     // A folder or a special file (a pipe would block the read) is not a list.
     const QFileInfo info(arquivo);
     if (!info.isFile()) {
-        lista.erro = QStringLiteral("não foi possível ler o arquivo");
+        lista.erro =
+            QString::fromUtf8(QT_TRANSLATE_NOOP("Palavras", "não foi possível ler o arquivo"));
         return lista;
     }
     if (info.size() > TamanhoMaximo) {
-        lista.erro = QStringLiteral("arquivo grande demais");
+        lista.erro = QString::fromUtf8(QT_TRANSLATE_NOOP("Palavras", "arquivo grande demais"));
         return lista;
     }
     QFile file(arquivo);
     if (!file.open(QIODevice::ReadOnly)) {
-        lista.erro = QStringLiteral("não foi possível ler o arquivo");
+        lista.erro =
+            QString::fromUtf8(QT_TRANSLATE_NOOP("Palavras", "não foi possível ler o arquivo"));
         return lista;
     }
     // The size was read before the file was opened, and it may have grown.
     const QByteArray bytes = file.read(TamanhoMaximo + 1);
     if (file.error() != QFileDevice::NoError) {
-        lista.erro = QStringLiteral("não foi possível ler o arquivo");
+        lista.erro =
+            QString::fromUtf8(QT_TRANSLATE_NOOP("Palavras", "não foi possível ler o arquivo"));
         return lista;
     }
     return leBytes(bytes, ate);
@@ -484,14 +490,47 @@ std::shared_ptr<const Lista> palavrasDe(const QString &arquivo)
     return v.lista;
 }
 
-QList<Categoria> embutidas()
+namespace {
+
+// The name and the file of each built-in list of a language, in menu order.
+// A translation's lists are named by its categorias.txt, so that a new
+// language brings its lists without code.
+QList<std::pair<QString, QString>> listasDoIdioma(const QString &idioma)
 {
-    QList<Categoria> listas;
-    for (const Embutida &e : ListasEmbutidas) {
-        const QString arquivo = QString::fromUtf8(e.recurso);
-        listas.append({QString::fromUtf8(e.nome), arquivo, veredito(arquivo)});
+    QList<std::pair<QString, QString>> listas;
+    if (idioma == Idioma::Original) {
+        for (const Embutida &e : ListasEmbutidas)
+            listas.append({QString::fromUtf8(e.nome), QString::fromUtf8(e.recurso)});
+        return listas;
+    }
+    const QString pasta = QStringLiteral(":/palavras/%1/").arg(idioma);
+    QFile indice(pasta + QStringLiteral("categorias.txt"));
+    if (!indice.open(QIODevice::ReadOnly))
+        return listasDoIdioma(QString(Idioma::Original));
+    for (const QByteArray &bytes : indice.readAll().split('\n')) {
+        const QString linha = QString::fromUtf8(bytes).trimmed();
+        const qsizetype barra = linha.indexOf(QLatin1Char('|'));
+        if (linha.startsWith(QLatin1Char('#')) || barra <= 0)
+            continue;
+        listas.append({linha.mid(barra + 1).trimmed(),
+                       pasta + linha.left(barra).trimmed() + QStringLiteral(".txt")});
     }
     return listas;
+}
+
+} // namespace
+
+QList<Categoria> embutidas(const QString &idioma)
+{
+    QList<Categoria> listas;
+    for (const auto &[nome, arquivo] : listasDoIdioma(idioma))
+        listas.append({nome, arquivo, veredito(arquivo)});
+    return listas;
+}
+
+QString traduz(const QString &veredito)
+{
+    return QCoreApplication::translate("Palavras", veredito.toUtf8().constData());
 }
 
 QString pastaDoUsuario()
@@ -500,11 +539,11 @@ QString pastaDoUsuario()
            QStringLiteral("/palavras");
 }
 
-QList<Categoria> doUsuario(const QString &pasta)
+QList<Categoria> doUsuario(const QString &pasta, const QString &idioma)
 {
     QSet<QString> tomados;
-    for (const Embutida &e : ListasEmbutidas)
-        tomados.insert(QString::fromUtf8(e.nome));
+    for (const auto &lista : listasDoIdioma(idioma))
+        tomados.insert(lista.first);
 
     // Folders and special files are listed too, so that a "Nome.txt" the
     // program cannot read still shows in the menu with the reason.
@@ -518,7 +557,7 @@ QList<Categoria> doUsuario(const QString &pasta)
         if (nome.isEmpty())
             continue;
         if (tomados.contains(nome))
-            nome += QStringLiteral(" (lista própria)");
+            nome += QCoreApplication::translate("Palavras", " (lista própria)");
         listas.append({nome, info.filePath(), veredito(info.filePath())});
     }
     return listas;

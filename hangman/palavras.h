@@ -4,6 +4,8 @@
 #include <QList>
 #include <QSettings>
 #include <QString>
+
+#include "idioma.h"
 #include <memory>
 
 // The hangman's word lists: the built-in ones and those a teacher or parent
@@ -99,6 +101,10 @@ Lista le(const QString &arquivo, Leitura ate = Leitura::Completa);
 // the verdict of every list the menu offers, the words of the last list asked
 // for (a list nobody plays costs no memory).
 QString veredito(const QString &arquivo);
+
+// A verdict in the player's language. Verdicts are kept in the original one,
+// in the settings file too, so that a change of language finds them again.
+QString traduz(const QString &veredito);
 std::shared_ptr<const Lista> palavrasDe(const QString &arquivo);
 
 // The verdicts of users' lists outlive the program in the settings file, for
@@ -109,16 +115,18 @@ std::shared_ptr<const Lista> palavrasDe(const QString &arquivo);
 void lembraVereditos(const QSettings &settings);
 void guardaVereditos(QSettings &settings);
 
-// The lists compiled into the program, "Carros" first.
-QList<Categoria> embutidas();
+// The lists compiled into the program for a language: the original's, "Carros"
+// first; a translation's in :/palavras/<idioma>/, in the order and with the
+// names its categorias.txt gives ("animals | Animals").
+QList<Categoria> embutidas(const QString &idioma = QString(Idioma::Original));
 
 // Where a user's lists live: the "palavras" folder of the program's data
 // folder ($XDG_DATA_HOME/Zelvo/palavras on Linux).
 QString pastaDoUsuario();
 
 // Every "Nome.txt" in the folder, as the list "Nome", in alphabetical order;
-// a name taken by a built-in list is told apart by a suffix.
-QList<Categoria> doUsuario(const QString &pasta);
+// a name taken by a built-in list of the language is told apart by a suffix.
+QList<Categoria> doUsuario(const QString &pasta, const QString &idioma = QString(Idioma::Original));
 
 // The list chosen last, by the name the menu shows; empty when the settings
 // name none that a list could have.

@@ -66,11 +66,11 @@ constexpr Ritmo ritmo(Recordes::Nivel nivel)
 // Easy gives a small child a breath between watching and playing.
 constexpr int PausaFacil = 700;
 
-const std::array<QString, 4> CorTecla = {
-    QStringLiteral("Azul"),
-    QStringLiteral("Vermelho"),
-    QStringLiteral("Amarelo"),
-    QStringLiteral("Verde"),
+const std::array<const char *, 4> CorTecla = {
+    QT_TRANSLATE_NOOP("frmMemory", "Azul"),
+    QT_TRANSLATE_NOOP("frmMemory", "Vermelho"),
+    QT_TRANSLATE_NOOP("frmMemory", "Amarelo"),
+    QT_TRANSLATE_NOOP("frmMemory", "Verde"),
 };
 
 // Pads clockwise from the top left, in twips.
@@ -136,7 +136,7 @@ QString frmMemory::DirSons()
 }
 
 frmMemory::frmMemory(std::unique_ptr<SoundDevice> sons, QWidget *parent)
-    : Form(QStringLiteral("Memory"), 6420, 6390, Border::FixedSingle, parent)
+    : Form(tr("Memory"), 6420, 6390, Border::FixedSingle, parent)
 {
     setObjectName(QStringLiteral("frmMemory"));
     setWindowIcon(Image::icon(QStringLiteral(":/pictures/memory-icon.svg")));
@@ -148,7 +148,8 @@ frmMemory::frmMemory(std::unique_ptr<SoundDevice> sons, QWidget *parent)
 
     // Created back to front: each dark pad lies over its lit one, and the
     // buttons over every picture.
-    auto *Label1 = new QLabel(QStringLiteral("J O G O  M E M O R Y"), client());
+    //: The title over the toy: capitals spaced out, two spaces between words.
+    auto *Label1 = new QLabel(tr("J O G O  M E M O R Y"), client());
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(Fonts::design(QStringLiteral("Times New Roman"), 27.75, true));
     Controls::setColour(Label1, QPalette::WindowText, QColor(255, 0, 0));
@@ -163,17 +164,17 @@ frmMemory::frmMemory(std::unique_ptr<SoundDevice> sons, QWidget *parent)
             new Image(QStringLiteral(":/pictures/memory-%1%2.svg").arg(name.toLower()).arg(i),
                       Image::Fit::Natural, client());
         picture->setObjectName(QStringLiteral("img%1%2").arg(name).arg(i));
-        picture->setAccessibleName(CorTecla[i]);
+        picture->setAccessibleName(tr(CorTecla[i]));
         picture->setAccessibleDescription(state);
         Twips::place(picture, Tecla[i][0], Tecla[i][1]);
         return picture;
     };
     for (int i = 0; i < 4; ++i)
-        imgClara[i] = padPicture(QStringLiteral("Clara"), i, QStringLiteral("acesa"));
+        imgClara[i] = padPicture(QStringLiteral("Clara"), i, tr("acesa"));
     for (int i = 0; i < 4; ++i) {
-        imgEscura[i] = padPicture(QStringLiteral("Escura"), i, QStringLiteral("apagada"));
-        imgEscura[i]->setToolTip(
-            QStringLiteral("%1: clique ou tecle %2").arg(CorTecla[i]).arg(i + 1));
+        imgEscura[i] = padPicture(QStringLiteral("Escura"), i, tr("apagada"));
+        //: A pad's tooltip: its colour, and the key that plays it.
+        imgEscura[i]->setToolTip(tr("%1: clique ou tecle %2").arg(tr(CorTecla[i])).arg(i + 1));
         connect(imgEscura[i], &Image::clicked, this, [this, i] { imgEscura_Click(i); });
     }
 
@@ -217,12 +218,12 @@ frmMemory::frmMemory(std::unique_ptr<SoundDevice> sons, QWidget *parent)
     lblEstado->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lblEstado->hide();
 
-    cmdInicio = Controls::commandButton(QStringLiteral("&Inicio"), amarelo, fonteBotao, client());
+    cmdInicio = Controls::commandButton(tr("&Inicio"), amarelo, fonteBotao, client());
     cmdInicio->setObjectName(QStringLiteral("cmdInicio"));
     Twips::place(cmdInicio, 5040, 1080, 1215, 495);
     connect(cmdInicio, &QPushButton::clicked, this, &frmMemory::cmdInicio_Click);
 
-    cmdSair = Controls::commandButton(QStringLiteral("&Sair"), amarelo, fonteBotao, client());
+    cmdSair = Controls::commandButton(tr("&Sair"), amarelo, fonteBotao, client());
     cmdSair->setObjectName(QStringLiteral("cmdSair"));
     Twips::place(cmdSair, 5040, 5040, 1215, 495);
     connect(cmdSair, &QPushButton::clicked, this, &frmMemory::cmdSair_Click);
@@ -245,13 +246,12 @@ frmMemory::frmMemory(std::unique_ptr<SoundDevice> sons, QWidget *parent)
     Twips::place(mmcSons, 1320, 5760, 3615, 495);
     mmcSons->hide();
 
-    QMenu *mnujogo = menuBar()->addMenu(QStringLiteral("&Jogo"));
+    QMenu *mnujogo = menuBar()->addMenu(tr("&Jogo"));
     mnujogo->setObjectName(QStringLiteral("mnujogo"));
-    QAction *mnuinicio =
-        mnujogo->addAction(QStringLiteral("&Inicio"), this, &frmMemory::mnuinicio_Click);
+    QAction *mnuinicio = mnujogo->addAction(tr("&Inicio"), this, &frmMemory::mnuinicio_Click);
     mnuinicio->setObjectName(QStringLiteral("mnuinicio"));
     mnuinicio->setShortcut(QKeySequence(Qt::Key_F2));
-    mnuNivel = mnujogo->addMenu(QStringLiteral("Ní&vel"));
+    mnuNivel = mnujogo->addMenu(tr("Ní&vel"));
     mnuNivel->setObjectName(QStringLiteral("mnuNivel"));
     grpNivel = new QActionGroup(mnuNivel);
     const QStringList nomesNivel = {QStringLiteral("mnuFacil"), QStringLiteral("mnuNormal"),
@@ -263,24 +263,22 @@ frmMemory::frmMemory(std::unique_ptr<SoundDevice> sons, QWidget *parent)
         grpNivel->addAction(item);
     }
     connect(grpNivel, &QActionGroup::triggered, this, &frmMemory::mnuNivel_Click);
-    mnuRecordes =
-        mnujogo->addAction(QStringLiteral("Re&cordes…"), this, &frmMemory::mnuRecordes_Click);
+    mnuRecordes = mnujogo->addAction(tr("Re&cordes…"), this, &frmMemory::mnuRecordes_Click);
     mnuRecordes->setObjectName(QStringLiteral("mnuRecordes"));
     mnujogo->addSeparator()->setObjectName(QStringLiteral("mnutracoOpcoes"));
     // F3, beside Inicio's F2: no other key of this window uses it.
-    mnuSom = mnujogo->addAction(QStringLiteral("&Som"), this, &frmMemory::mnuSom_Click);
+    mnuSom = mnujogo->addAction(tr("&Som"), this, &frmMemory::mnuSom_Click);
     mnuSom->setObjectName(QStringLiteral("mnuSom"));
     mnuSom->setShortcut(QKeySequence(Qt::Key_F3));
     mnuSom->setCheckable(true);
     mnuSom->setChecked(Opcoes::som(*Settings::open()));
-    mnuNumeros = mnujogo->addAction(QStringLiteral("&Números nas teclas"), this,
-                                    &frmMemory::mnuNumeros_Click);
+    mnuNumeros = mnujogo->addAction(tr("&Números nas teclas"), this, &frmMemory::mnuNumeros_Click);
     mnuNumeros->setObjectName(QStringLiteral("mnuNumeros"));
     mnuNumeros->setCheckable(true);
     mnuNumeros->setChecked(Opcoes::numeros(*Settings::open()));
     MostraNumeros();
     mnujogo->addSeparator()->setObjectName(QStringLiteral("mnutraco"));
-    QAction *mnusair = mnujogo->addAction(QStringLiteral("Sai&r"), this, &frmMemory::mnusair_Click);
+    QAction *mnusair = mnujogo->addAction(tr("Sai&r"), this, &frmMemory::mnusair_Click);
     mnusair->setObjectName(QStringLiteral("mnusair"));
 
     {
@@ -327,9 +325,8 @@ void frmMemory::cmdInicio_Click()
 
 void frmMemory::cmdSair_Click()
 {
-    const int resposta =
-        MsgBox::show(QStringLiteral("Você deseja sair do jogo Memory?"),
-                     MsgBox::YesNo + MsgBox::Information, QStringLiteral("Memory"));
+    const int resposta = MsgBox::show(tr("Você deseja sair do jogo Memory?"),
+                                      MsgBox::YesNo + MsgBox::Information, tr("Memory"));
     if (resposta == MsgBox::Yes)
         unload();
 }
@@ -342,8 +339,8 @@ void frmMemory::SorteiaTecla()
     for (int i = primeira; i <= Nivel; ++i)
         Sequencia[i] = std::int16_t(System::randomIndex(4));
     tmrSort->setEnabled(true);
-    MostraEstado(QStringLiteral("Observe…"));
-    lblSequencia->setText(QStringLiteral("Sequência: %1").arg(Sequencia.size()));
+    MostraEstado(tr("Observe…"));
+    lblSequencia->setText(tr("Sequência: %1").arg(Sequencia.size()));
     lblSequencia->show();
 }
 
@@ -421,7 +418,7 @@ void frmMemory::imgEscura_Click(int Index)
         imgEscura[Index]->setVisible(true);
         // Every sequence before this one was repeated whole.
         const int linha = RegistraPontos(Nivel);
-        MsgBox::show(QStringLiteral("Infelizmente você errou! Tente novamente"), MsgBox::OKOnly);
+        MsgBox::show(tr("Infelizmente você errou! Tente novamente"), MsgBox::OKOnly);
         VezJogador = false;
         Nivel = 0;
         PosMostra = 0;
@@ -440,9 +437,9 @@ void frmMemory::imgEscura_Click(int Index)
         // The whole longest sequence repeated: the game is won, not wrapped.
         Nivel = 0;
         const int linha = RegistraPontos(MaiorSequencia);
-        MsgBox::show(QStringLiteral("Parabéns! Você repetiu a sequência inteira de %1 teclas!")
-                         .arg(MaiorSequencia),
-                     MsgBox::OKOnly);
+        MsgBox::show(
+            tr("Parabéns! Você repetiu a sequência inteira de %1 teclas!").arg(MaiorSequencia),
+            MsgBox::OKOnly);
         FimDeJogo(linha);
         return;
     }
@@ -453,7 +450,7 @@ void frmMemory::imgEscura_Click(int Index)
 void frmMemory::ComecaVez()
 {
     VezJogador = true;
-    MostraEstado(QStringLiteral("Sua vez!"));
+    MostraEstado(tr("Sua vez!"));
 }
 
 void frmMemory::tmrVez_Timer()
@@ -481,7 +478,7 @@ int frmMemory::RegistraPontos(int pontos)
     if (nome.isEmpty())
         nome = Recordes::nomeDoSistema();
     if (nome.isEmpty())
-        nome = Recordes::Anonimo;
+        nome = Recordes::anonimo();
     const int linha = Recordes::insere(tabela, {nome, pontos, QDateTime::currentDateTime()});
     if (linha >= 0) {
         Recordes::guardaTabela(*settings, nivel, tabela);
@@ -493,7 +490,7 @@ int frmMemory::RegistraPontos(int pontos)
         // Qt 6.4 passes no announcement on to AT-SPI, but it does pass a
         // label's change of name, which screen readers can follow; the name
         // goes back with the light.
-        lblRecorde->setAccessibleName(QStringLiteral("Novo recorde: %1").arg(pontos));
+        lblRecorde->setAccessibleName(tr("Novo recorde: %1").arg(pontos));
         tmrRecorde->setEnabled(true);
     }
     return linha;
@@ -519,8 +516,8 @@ void frmMemory::FimDeJogo(int linha)
 void frmMemory::MostraRecorde()
 {
     const QList<Recordes::Entrada> &tabela = Tabelas[int(NivelEscolhido())];
-    lblRecorde->setText(tabela.isEmpty() ? QStringLiteral("Recorde: –")
-                                         : QStringLiteral("Recorde: %1").arg(tabela[0].pontos));
+    lblRecorde->setText(tabela.isEmpty() ? tr("Recorde: –")
+                                         : tr("Recorde: %1").arg(tabela[0].pontos));
 }
 
 // The line's name is what a screen reader says: each change of it is heard,
@@ -533,8 +530,7 @@ void frmMemory::MostraEstado(const QString &estado)
         lblEstado->setAccessibleName(estado);
     lblEstado->setText(estado);
     Controls::setColour(lblEstado, QPalette::WindowText,
-                        estado == QLatin1String("Sua vez!") ? QColor(0, 128, 0)
-                                                            : QColor(0, 0, 160));
+                        estado == tr("Sua vez!") ? QColor(0, 128, 0) : QColor(0, 0, 160));
     lblEstado->setVisible(!estado.isEmpty());
 }
 

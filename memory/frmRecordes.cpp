@@ -2,6 +2,7 @@
 
 #include "msgbox.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QInputDialog>
@@ -21,16 +22,15 @@ frmRecordes::frmRecordes(const Tabelas &tabelas, Nivel mostrado,
     : QDialog(parent), m_limpa(std::move(limpa))
 {
     setObjectName(QStringLiteral("frmRecordes"));
-    setWindowTitle(QStringLiteral("Recordes"));
+    setWindowTitle(tr("Recordes"));
     tabNivel = new QTabWidget(this);
     tabNivel->setObjectName(QStringLiteral("tabNivel"));
     for (int i = 0; i < 4; ++i) {
         auto *grade = new QTableWidget(0, 3, tabNivel);
         grade->setObjectName(QStringLiteral("grdRecordes%1").arg(i));
         grade->setAccessibleName(
-            QStringLiteral("Recordes do nível %1").arg(Recordes::nome(Recordes::Niveis[i])));
-        grade->setHorizontalHeaderLabels(
-            {QStringLiteral("Nome"), QStringLiteral("Sequências"), QStringLiteral("Data")});
+            tr("Recordes do nível %1").arg(Recordes::nome(Recordes::Niveis[i])));
+        grade->setHorizontalHeaderLabels({tr("Nome"), tr("Sequências"), tr("Data")});
         grade->setEditTriggers(QAbstractItemView::NoEditTriggers);
         grade->setSelectionBehavior(QAbstractItemView::SelectRows);
         grade->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
@@ -43,12 +43,10 @@ frmRecordes::frmRecordes(const Tabelas &tabelas, Nivel mostrado,
     tabNivel->setCurrentIndex(int(mostrado));
 
     auto *botoes = new QDialogButtonBox(this);
-    QPushButton *cmdLimpar =
-        botoes->addButton(QStringLiteral("&Limpar"), QDialogButtonBox::ResetRole);
+    QPushButton *cmdLimpar = botoes->addButton(tr("&Limpar"), QDialogButtonBox::ResetRole);
     cmdLimpar->setObjectName(QStringLiteral("cmdLimpar"));
     connect(cmdLimpar, &QPushButton::clicked, this, &frmRecordes::cmdLimpar_Click);
-    QPushButton *cmdFechar =
-        botoes->addButton(QStringLiteral("&Fechar"), QDialogButtonBox::RejectRole);
+    QPushButton *cmdFechar = botoes->addButton(tr("&Fechar"), QDialogButtonBox::RejectRole);
     cmdFechar->setObjectName(QStringLiteral("cmdFechar"));
     connect(cmdFechar, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -61,8 +59,7 @@ frmRecordes::frmRecordes(const Tabelas &tabelas, Nivel mostrado,
 void frmRecordes::cmdLimpar_Click()
 {
     const int nivel = tabNivel->currentIndex();
-    const QString pergunta =
-        QStringLiteral("Apagar os recordes do nível %1?").arg(tabNivel->tabText(nivel));
+    const QString pergunta = tr("Apagar os recordes do nível %1?").arg(tabNivel->tabText(nivel));
     if (MsgBox::show(pergunta, MsgBox::YesNo + MsgBox::Information, windowTitle()) != MsgBox::Yes)
         return;
     MostraTabela(nivel, m_limpa(Recordes::Niveis[nivel]));
@@ -95,13 +92,11 @@ void frmRecordes::MostraTabela(int nivel, const QList<Entrada> &tabela)
             // Bold is lost on a screen reader: the newest says so in words.
             grade->item(linha, 0)->setText(entrada.nome + QStringLiteral(" ★"));
             grade->item(linha, 0)->setData(Qt::AccessibleTextRole,
-                                           entrada.nome + QStringLiteral(", o mais recente"));
-            grade->item(linha, 0)->setToolTip(QStringLiteral("O mais recente"));
+                                           entrada.nome + tr(", o mais recente"));
+            grade->item(linha, 0)->setToolTip(tr("O mais recente"));
         }
     }
-    grade->setVerticalHeaderLabels({QStringLiteral("1º"), QStringLiteral("2º"),
-                                    QStringLiteral("3º"), QStringLiteral("4º"),
-                                    QStringLiteral("5º")});
+    grade->setVerticalHeaderLabels({tr("1º"), tr("2º"), tr("3º"), tr("4º"), tr("5º")});
 }
 
 namespace PerguntaNome {
@@ -145,21 +140,21 @@ QString pergunta(const QString &proposta, QWidget *parent)
     } else {
         QInputDialog dialogo(parent);
         dialogo.setObjectName(QStringLiteral("frmNome"));
-        dialogo.setWindowTitle(QStringLiteral("Memory"));
-        dialogo.setLabelText(QStringLiteral("Seu nome:"));
+        dialogo.setWindowTitle(QCoreApplication::translate("frmRecordes", "Memory"));
+        dialogo.setLabelText(QCoreApplication::translate("frmRecordes", "Seu nome:"));
         dialogo.setTextValue(proposta);
-        dialogo.setOkButtonText(QStringLiteral("OK"));
-        dialogo.setCancelButtonText(QStringLiteral("Cancelar"));
+        dialogo.setOkButtonText(QCoreApplication::translate("frmRecordes", "OK"));
+        dialogo.setCancelButtonText(QCoreApplication::translate("frmRecordes", "Cancelar"));
         if (auto *caixa = dialogo.findChild<QLineEdit *>()) {
             caixa->setValidator(new ValidaNome(caixa));
-            caixa->setAccessibleName(QStringLiteral("Seu nome"));
+            caixa->setAccessibleName(QCoreApplication::translate("frmRecordes", "Seu nome"));
         }
         // Closed without OK, the name offered stands: the entry is already in.
         if (dialogo.exec() == QDialog::Accepted)
             digitado = dialogo.textValue();
     }
     const QString nome = Recordes::limpaNome(digitado);
-    return nome.isEmpty() ? Recordes::Anonimo : nome;
+    return nome.isEmpty() ? Recordes::anonimo() : nome;
 }
 
 } // namespace PerguntaNome

@@ -1,5 +1,6 @@
 #include "recordes.h"
 
+#include <QCoreApplication>
 #include <QTextBoundaryFinder>
 
 #include <algorithm>
@@ -25,7 +26,7 @@ QString chave(Nivel nivel)
     case Nivel::Dificil:
         return QStringLiteral("Dificil");
     case Nivel::Surpresa:
-        return QStringLiteral("Surpresa");
+        return QCoreApplication::translate("Recordes", "Surpresa");
     }
     return QStringLiteral("Normal");
 }
@@ -48,19 +49,24 @@ int pontosLidos(const QVariant &valor)
 
 } // namespace
 
+QString anonimo()
+{
+    return QCoreApplication::translate("Recordes", "Anônimo");
+}
+
 QString nome(Nivel nivel)
 {
     switch (nivel) {
     case Nivel::Facil:
-        return QStringLiteral("Fácil");
+        return QCoreApplication::translate("Recordes", "Fácil");
     case Nivel::Normal:
         break;
     case Nivel::Dificil:
-        return QStringLiteral("Difícil");
+        return QCoreApplication::translate("Recordes", "Difícil");
     case Nivel::Surpresa:
-        return QStringLiteral("Surpresa");
+        return QCoreApplication::translate("Recordes", "Surpresa");
     }
-    return QStringLiteral("Normal");
+    return QCoreApplication::translate("Recordes", "Normal");
 }
 
 Nivel nivelGuardado(const QSettings &settings)
@@ -129,7 +135,7 @@ bool migraRecordeAntigo(QSettings &settings)
     if (pontos == 0)
         return false;
     QList<Entrada> tabela = tabelaGuardada(settings, Nivel::Normal);
-    insere(tabela, {Anonimo, pontos, {}});
+    insere(tabela, {anonimo(), pontos, {}});
     guardaTabela(settings, Nivel::Normal, tabela);
     settings.remove(ChaveRecordeAntigo);
     return true;

@@ -36,8 +36,8 @@ struct Entrada
 inline constexpr int Tamanho = 5;
 inline constexpr int MaiorNome = 20; // in characters as the player counts them
 inline constexpr int MaiorPontos = 255;
-// The name of whoever gave none.
-inline const QString Anonimo = QStringLiteral("Anônimo");
+// The name of a player who gave none.
+QString anonimo();
 
 // Readers of what is stored. A level that is not one of the four is Normal.
 Nivel nivelGuardado(const QSettings &settings);

@@ -1,5 +1,6 @@
 #include "idioma.h"
 
+#include <QDir>
 #include <QLocale>
 
 namespace Idioma {
@@ -19,7 +20,14 @@ QString lingua(const QString &nome)
 
 QStringList disponiveis()
 {
-    return {QString(Original), QStringLiteral("en"), QStringLiteral("es")};
+    // The translations compiled in, so that a new one needs no code.
+    QStringList idiomas = {QString(Original)};
+    const QStringList arquivos =
+        QDir(QStringLiteral(":/i18n"))
+            .entryList({QStringLiteral("zelvo_*.qm")}, QDir::Files, QDir::Name);
+    for (const QString &arquivo : arquivos)
+        idiomas << arquivo.mid(6).chopped(3);
+    return idiomas;
 }
 
 QString escolhe(const QStringList &uiLanguages, const QStringList &disponiveis)
@@ -32,6 +40,24 @@ QString escolhe(const QStringList &uiLanguages, const QStringList &disponiveis)
         }
     }
     return QString(Original);
+}
+
+namespace {
+QString &escolhido()
+{
+    static QString idioma(Original);
+    return idioma;
+}
+} // namespace
+
+QString atual()
+{
+    return escolhido();
+}
+
+void usa(const QString &idioma)
+{
+    escolhido() = idioma;
 }
 
 QString doSistema()

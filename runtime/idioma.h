@@ -24,4 +24,8 @@ QString escolhe(const QStringList &uiLanguages, const QStringList &disponiveis);
 // The language for this desktop session.
 QString doSistema();
 
+// The language the program speaks in this run, the original until told.
+QString atual();
+void usa(const QString &idioma);
+
 } // namespace Idioma

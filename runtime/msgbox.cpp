@@ -34,13 +34,15 @@ int show(const QString &prompt, int buttons, const QString &title)
         box.setIcon(QMessageBox::Information);
 
     if ((buttons & 7) == YesNo) {
-        QPushButton *yes = box.addButton(QStringLiteral("&Sim"), QMessageBox::YesRole);
-        box.addButton(QStringLiteral("&Não"), QMessageBox::NoRole);
+        QPushButton *yes =
+            box.addButton(QApplication::translate("MsgBox", "&Sim"), QMessageBox::YesRole);
+        box.addButton(QApplication::translate("MsgBox", "&Não"), QMessageBox::NoRole);
         box.setDefaultButton(yes);
         box.exec();
         return box.clickedButton() == yes ? Yes : No;
     }
-    box.setDefaultButton(box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
+    box.setDefaultButton(
+        box.addButton(QApplication::translate("MsgBox", "OK"), QMessageBox::AcceptRole));
     box.exec();
     return OK;
 }

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=()
 for purpose in "$@"; do
     case "$purpose" in
-    build) packages+=(cmake g++ make python3 qt6-base-dev qt6-svg-dev libsdl2-dev libgl-dev) ;;
+    build) packages+=(cmake g++ make python3 qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libsdl2-dev libgl-dev) ;;
     run) packages+=(qt6-qpa-plugins libqt6svg6 libsdl2-2.0-0 fonts-liberation2 qt6-translations-l10n) ;;
     test) packages+=(xvfb xauth openbox xdotool x11-utils imagemagick pulseaudio pulseaudio-utils dbus
         at-spi2-core python3-pyatspi python3-xlib desktop-file-utils appstream

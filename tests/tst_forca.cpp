@@ -1123,6 +1123,7 @@ void HangmanTest::buttonOpensEveryAccentedForm_data()
     QTest::newRow("E of pêssego") << QStringLiteral("pêssego") << "E" << QStringLiteral("-Ê--E--");
     QTest::newRow("U of lingüiça")
         << QStringLiteral("lingüiça") << "U" << QStringLiteral("----Ü---");
+    QTest::newRow("N of piña") << QStringLiteral("piña") << "N" << QStringLiteral("--Ñ-");
     QTest::newRow("coração won") << QStringLiteral("coração") << "CORA"
                                  << QStringLiteral("CORAÇÃO");
 }
