@@ -586,7 +586,6 @@ void frmForca::cmdInicio_Click()
         sorteiaPalavra();
         lblCategoria->setText(tr("Categoria: %1").arg(categorias[categoriaEscolhida()].nome));
         lblCategoria->setVisible(true);
-        dicaUsada = false;
         lblDica->setVisible(false);
         cmdDica->setVisible(true);
         habilitaDica(!lblDica->text().isEmpty());

@@ -12,7 +12,8 @@
 namespace Settings {
 
 // A handle on the file; values written through it reach the disk when it is
-// destroyed or synced. Cheap enough to make where a value is needed.
+// destroyed or synced. Cheap enough to make where a value is needed. Values
+// QSettings would decode as binary data are first rewritten to read as text.
 std::unique_ptr<QSettings> open();
 
 // Tests point the settings at a file of their own; an empty path restores the

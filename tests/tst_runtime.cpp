@@ -1,9 +1,10 @@
 // The runtime layer the three windows stand on: twips, centring, timers,
-// message boxes, the random draw and pictures.
+// message boxes, the random draw, pictures and the settings file.
 
 #include "form.h"
 #include "image.h"
 #include "msgbox.h"
+#include "settings.h"
 #include "svgdrawing.h"
 #include "system.h"
 #include "testsupport.h"
@@ -16,6 +17,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 
@@ -45,6 +47,8 @@ private slots:
     void pictureTakesItsNaturalSize();
     void pictureClicksOnlyOnReleaseInside();
     void picturesDrawnAheadAreTheirSvgDrawn();
+    void binaryValuesInTheSettingsFileReadAsText_data();
+    void binaryValuesInTheSettingsFileReadAsText();
 };
 
 void RuntimeTest::twipsRoundToNearestPixel_data()
@@ -357,6 +361,66 @@ void RuntimeTest::picturesDrawnAheadAreTheirSvgDrawn()
                      qPrintable(QStringLiteral("%1 at %2x").arg(name).arg(ratio)));
         }
     }
+}
+
+void RuntimeTest::binaryValuesInTheSettingsFileReadAsText_data()
+{
+    QTest::addColumn<QByteArray>("valor");
+    QTest::addColumn<QString>("lido");
+    QTest::addColumn<bool>("reescrito");
+
+    // A list of four billion items in eleven bytes, spelt every way the
+    // reader would still decode it.
+    QTest::newRow("plain") << QByteArray(R"(@Variant(\0\0\0\t\0\xff\xff\xff\xfe))")
+                           << QStringLiteral("@Variant(") << true;
+    QTest::newRow("escaped @") << QByteArray(R"(\x40Variant(\0\0\0\t\0\xff\xff\xff\xfe))")
+                               << QStringLiteral("@Variant(") << true;
+    QTest::newRow("quoted, after a dropped escape")
+        << QByteArray(R"(\z"@"  Variant(\0\0\0\t\0\xff\xff\xff\xfe))")
+        << QStringLiteral("@Variant(") << true;
+    QTest::newRow("date in a list") << QByteArray(R"(a, @DateTime(\0\0\0\t\0\xff\xff\xff\xfe))")
+                                    << QStringLiteral("a|@DateTime(") << true;
+    // What the program or a player wrote stays as it was.
+    QTest::newRow("doubled @") << QByteArray("@@Variant(x)") << QStringLiteral("@Variant(x)")
+                               << false;
+    QTest::newRow("@ inside a name")
+        << QByteArray("ana@Variant(x)") << QStringLiteral("ana@Variant(x)") << false;
+    QTest::newRow("other @ forms") << QByteArray("@Size(3 4)") << QString() << false;
+}
+
+void RuntimeTest::binaryValuesInTheSettingsFileReadAsText()
+{
+    QFETCH(QByteArray, valor);
+    QFETCH(QString, lido);
+    QFETCH(bool, reescrito);
+
+    const QTemporaryDir pasta;
+    const QString arquivo = pasta.filePath(QStringLiteral("Zelvo.conf"));
+    const QByteArray texto = "[memory]\nnome=Bia\nk=" + valor + "\nfim=1\n";
+    {
+        QFile file(arquivo);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(texto);
+    }
+    Settings::setFileForTesting(arquivo);
+    const auto settings = Settings::open();
+    Settings::setFileForTesting({});
+
+    const QVariant v = settings->value(QStringLiteral("memory/k"));
+    if (lido.isEmpty()) {
+        QCOMPARE(v.typeId(), QMetaType::QSize);
+    } else {
+        const QStringList itens = v.toStringList();
+        QVERIFY2(v.typeId() == QMetaType::QString || v.typeId() == QMetaType::QStringList,
+                 v.typeName());
+        QVERIFY2(itens.join(QLatin1Char('|')).startsWith(lido), qPrintable(itens.join('|')));
+    }
+    // The values around it are untouched.
+    QCOMPARE(settings->value(QStringLiteral("memory/nome")).toString(), QStringLiteral("Bia"));
+    QCOMPARE(settings->value(QStringLiteral("memory/fim")).toInt(), 1);
+    QFile file(arquivo);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll() != texto, reescrito);
 }
 
 QTEST_MAIN(RuntimeTest)

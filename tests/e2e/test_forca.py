@@ -89,6 +89,14 @@ class Board:
                                and a.name == name)[0]
         return item.getState().contains(pyatspi.STATE_CHECKED)
 
+    def choose_solo(self):
+        """Opções → Solitário, by keys."""
+        self.window.key("alt+o")
+        wait_until(lambda: any(accessible_showing(a) for a in accessible_find(
+            self.frame, lambda a: a.name == "Solitário")), what="the Opções menu")
+        self.desktop.xdotool("key", "Down", "Return")
+        wait_until(lambda: self.menu_checked("Solitário"), what="Solitário checked")
+
     def type_word(self, word):
         left, top, width, height = WORD_BOX
         self.window.click(left + width // 2, top + height // 2)
@@ -193,11 +201,7 @@ class ForcaTest(unittest.TestCase):
     def test_solo_game_draws_a_listed_word(self):
         with Desktop() as desktop:
             _, board = open_hangman(desktop)
-            board.window.key("alt+o")
-            wait_until(lambda: any(accessible_showing(a) for a in accessible_find(
-                board.frame, lambda a: a.name == "Solitário")), what="the Opções menu")
-            desktop.xdotool("key", "Down", "Return")
-            wait_until(lambda: board.menu_checked("Solitário"), what="Solitário checked")
+            board.choose_solo()
             self.assertFalse(board.menu_checked("Dupla"))
             board.window.key("alt+i")
 
@@ -301,11 +305,7 @@ class ForcaTest(unittest.TestCase):
             desktop.env.update(XDG_DATA_HOME=data, XDG_CONFIG_HOME=config)
             by_hint = {f"Dica: {hint}": word.upper() for word, hint in turma.items()}
             _, board = open_hangman(desktop)
-            board.window.key("alt+o")
-            wait_until(lambda: any(accessible_showing(a) for a in accessible_find(
-                board.frame, lambda a: a.name == "Solitário")), what="the Opções menu")
-            desktop.xdotool("key", "Down", "Return")
-            wait_until(lambda: board.menu_checked("Solitário"), what="Solitário checked")
+            board.choose_solo()
 
             def shown_hints():
                 return [a.name for a in accessible_find(
