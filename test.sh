@@ -15,10 +15,10 @@ if [ $# -eq 0 ]; then
     cmake --build build/sanitize -j"$(nproc)" --target zelvo_unit_tests
     (cd build/sanitize && ctest --output-on-failure --timeout 600 -L unit)
 
-    # And it fuzzes the readers of users' files for 30 s each, with clang's
-    # libFuzzer, from the inputs saved in tests/fuzz.
+    # And it fuzzes the readers of users' files for 30 s each, side by side,
+    # with clang's libFuzzer, from the inputs saved in tests/fuzz.
     cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZELVO_FUZZ=ON \
         -DCMAKE_CXX_COMPILER=clang++-14
     cmake --build build/fuzz -j"$(nproc)"
-    (cd build/fuzz && ctest --output-on-failure -L fuzz)
+    (cd build/fuzz && ctest --output-on-failure -L fuzz -j"$(nproc)")
 fi
