@@ -85,6 +85,12 @@ Passo passo(QByteArrayView texto, qsizetype &i)
             valor = char16_t(valor * 8 + (texto[i++] - '0'));
         return {Passo::Letra, valor};
     }
+    // An escaped line break, "\r\n" or "\n\r" as well, joins two lines.
+    if (e == '\n' || e == '\r') {
+        if (i < texto.size() && (texto[i] == '\n' || texto[i] == '\r') && texto[i] != e)
+            ++i;
+        return {Passo::Nada};
+    }
     // The named escapes stand for control characters and punctuation, never
     // the letters looked for here; any other escaped character is dropped.
     return QByteArrayView("abfnrtv\"?'\\").contains(e) ? Passo{Passo::Letra, char16_t(e)}

@@ -378,6 +378,9 @@ void RuntimeTest::binaryValuesInTheSettingsFileReadAsText_data()
     QTest::newRow("quoted, after a dropped escape")
         << QByteArray(R"(\z"@"  Variant(\0\0\0\t\0\xff\xff\xff\xfe))")
         << QStringLiteral("@Variant(") << true;
+    QTest::newRow("over two lines")
+        << QByteArray("@\\\r\nVariant(\\0\\0\\0\\t\\0\\xff\\xff\\xff\\xfe)")
+        << QStringLiteral("@Variant(") << true;
     QTest::newRow("date in a list") << QByteArray(R"(a, @DateTime(\0\0\0\t\0\xff\xff\xff\xfe))")
                                     << QStringLiteral("a|@DateTime(") << true;
     // What the program or a player wrote stays as it was.

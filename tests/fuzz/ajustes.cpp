@@ -20,10 +20,38 @@
 
 namespace {
 
+// What QSettings makes of a value without QDataStream: text, or one of the
+// forms it spells out in the file.
+bool texto(const QVariant &valor)
+{
+    switch (valor.typeId()) {
+    case QMetaType::UnknownType:
+    case QMetaType::QString:
+    case QMetaType::QStringList:
+    case QMetaType::QByteArray:
+    case QMetaType::QRect:
+    case QMetaType::QSize:
+    case QMetaType::QPoint:
+        return true;
+    case QMetaType::QVariantList: {
+        const QVariantList itens = valor.toList();
+        return std::all_of(itens.begin(), itens.end(), texto);
+    }
+    default:
+        return false;
+    }
+}
+
 // Every reader of the settings file, each with its range. A new reader is
 // one more line. A reader of a bool can return nothing out of range: reading
 // is all it takes for the sanitizers to see what it does with the bytes.
 const std::function<bool(const QSettings &)> Leitores[] = {
+    // No value of the file reaches QDataStream, which trusts the counts in it.
+    [](const QSettings &s) {
+        const QStringList chaves = s.allKeys();
+        return std::all_of(chaves.begin(), chaves.end(),
+                           [&s](const QString &chave) { return texto(s.value(chave)); });
+    },
     [](const QSettings &s) {
         const auto nivel = Recordes::nivelGuardado(s);
         return Recordes::Niveis.end() !=
