@@ -42,6 +42,14 @@ const Embutida ListasEmbutidas[] = {
 const int MaximoLetras = 8;
 const int MaximoDica = 80;
 
+// Why a list cannot be played. A verdict stays in Portuguese wherever it is
+// kept, the settings file included, and is translated only when shown.
+const char *const NaoLido = QT_TRANSLATE_NOOP("Palavras", "não foi possível ler o arquivo");
+const char *const Grande = QT_TRANSLATE_NOOP("Palavras", "arquivo grande demais");
+const char *const NaoUtf8 = QT_TRANSLATE_NOOP("Palavras", "o arquivo não está em UTF-8");
+const char *const Vazio = QT_TRANSLATE_NOOP("Palavras", "o arquivo está vazio");
+const char *const Injogavel = QT_TRANSLATE_NOOP("Palavras", "nenhuma palavra pode ser jogada");
+
 bool hifen(char32_t c)
 {
     return c == '-' || (c >= 0x2010 && c <= 0x2015) || c == 0x2212;
@@ -202,10 +210,9 @@ public:
     void fim()
     {
         if (comPalavra == 0)
-            lista.erro = QString::fromUtf8(QT_TRANSLATE_NOOP("Palavras", "o arquivo está vazio"));
+            lista.erro = QString::fromUtf8(Vazio);
         else if (lista.quantas() == 0)
-            lista.erro =
-                QString::fromUtf8(QT_TRANSLATE_NOOP("Palavras", "nenhuma palavra pode ser jogada"));
+            lista.erro = QString::fromUtf8(Injogavel);
         lista.texto.squeeze();
         lista.fins.squeeze();
     }
@@ -291,14 +298,13 @@ Lista leBytes(const QByteArray &bytes, Leitura ate)
 {
     Lista lista;
     if (bytes.size() > TamanhoMaximo) {
-        lista.erro = QString::fromUtf8(QT_TRANSLATE_NOOP("Palavras", "arquivo grande demais"));
+        lista.erro = QString::fromUtf8(Grande);
         return lista;
     }
     // A NUL byte is valid UTF-8, but only UTF-16 text holds one in every
     // other byte.
     if (!bytes.isValidUtf8() || bytes.contains('\0')) {
-        lista.erro =
-            QString::fromUtf8(QT_TRANSLATE_NOOP("Palavras", "o arquivo não está em UTF-8"));
+        lista.erro = QString::fromUtf8(NaoUtf8);
         return lista;
     }
     QByteArrayView texto(bytes);
@@ -326,25 +332,22 @@ Lista le(const QString &arquivo, Leitura ate)
     // A folder or a special file (a pipe would block the read) is not a list.
     const QFileInfo info(arquivo);
     if (!info.isFile()) {
-        lista.erro =
-            QString::fromUtf8(QT_TRANSLATE_NOOP("Palavras", "não foi possível ler o arquivo"));
+        lista.erro = QString::fromUtf8(NaoLido);
         return lista;
     }
     if (info.size() > TamanhoMaximo) {
-        lista.erro = QString::fromUtf8(QT_TRANSLATE_NOOP("Palavras", "arquivo grande demais"));
+        lista.erro = QString::fromUtf8(Grande);
         return lista;
     }
     QFile file(arquivo);
     if (!file.open(QIODevice::ReadOnly)) {
-        lista.erro =
-            QString::fromUtf8(QT_TRANSLATE_NOOP("Palavras", "não foi possível ler o arquivo"));
+        lista.erro = QString::fromUtf8(NaoLido);
         return lista;
     }
     // The size was read before the file was opened, and it may have grown.
     const QByteArray bytes = file.read(TamanhoMaximo + 1);
     if (file.error() != QFileDevice::NoError) {
-        lista.erro =
-            QString::fromUtf8(QT_TRANSLATE_NOOP("Palavras", "não foi possível ler o arquivo"));
+        lista.erro = QString::fromUtf8(NaoLido);
         return lista;
     }
     return leBytes(bytes, ate);
@@ -417,11 +420,11 @@ void lembraVereditos(const QSettings &settings)
 {
     static const QSet<QString> motivos = {
         QString(),
-        QStringLiteral("não foi possível ler o arquivo"),
-        QStringLiteral("arquivo grande demais"),
-        QStringLiteral("o arquivo não está em UTF-8"),
-        QStringLiteral("o arquivo está vazio"),
-        QStringLiteral("nenhuma palavra pode ser jogada"),
+        QString::fromUtf8(NaoLido),
+        QString::fromUtf8(Grande),
+        QString::fromUtf8(NaoUtf8),
+        QString::fromUtf8(Vazio),
+        QString::fromUtf8(Injogavel),
     };
     const QDateTime agora = QDateTime::currentDateTime();
     const QString pasta = pastaDoUsuario() + QLatin1Char('/');
