@@ -148,6 +148,14 @@ const std::array<const char *, 8> NomeFlor = {
 };
 constexpr Rect Flor = {420, 840, 1200, 2400};
 
+// A list that cannot be played stays in the menu, greyed out, saying why.
+void desabilitaLista(QAction *item, const QString &erro)
+{
+    item->setEnabled(false);
+    item->setToolTip(
+        frmForca::tr("Esta lista não pode ser usada: %1.").arg(Palavras::traduz(erro)));
+}
+
 } // namespace
 
 frmForca::frmForca(QWidget *parent) : Form(tr("Forca"), 6585, 4860, Border::Sizable, parent)
@@ -368,9 +376,7 @@ void frmForca::montaCategorias()
         item->setActionGroup(grupoCategoria);
         item->setData(i);
         if (!lista.erro.isEmpty()) {
-            item->setEnabled(false);
-            item->setToolTip(
-                tr("Esta lista não pode ser usada: %1.").arg(Palavras::traduz(lista.erro)));
+            desabilitaLista(item, lista.erro);
         } else if (lista.nome == lembrada) {
             escolhida = i;
         }
@@ -402,10 +408,7 @@ void frmForca::carregaCategoria(int Index)
         avisaPuladas(Index);
         return;
     }
-    QAction *item = grupoCategoria->actions().at(Index);
-    item->setEnabled(false);
-    item->setToolTip(
-        tr("Esta lista não pode ser usada: %1.").arg(Palavras::traduz(palavras->erro)));
+    desabilitaLista(grupoCategoria->actions().at(Index), palavras->erro);
     grupoCategoria->actions().at(0)->setChecked(true);
     palavras = Palavras::palavrasDe(categorias[0].arquivo);
 }
