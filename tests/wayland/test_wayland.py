@@ -137,10 +137,17 @@ class SwayDesktop(Desktop):
                    what="PipeWire's PulseAudio server")
         self.run("pactl", "load-module", "module-null-sink", "sink_name=zelvo", "rate=44100",
                  "channels=1")
-        self.run("pactl", "set-default-sink", "zelvo")
-        # The session manager makes it the default a moment later.
-        wait_until(lambda: self.run("pactl", "get-default-sink").strip() == "zelvo",
-                   what="the null sink to be the default")
+        # PipeWire's PulseAudio server answers before the session manager has
+        # made the store that keeps the default sink: until then it refuses to
+        # set one ("Not supported"), and once it has, it makes the null sink
+        # the default a moment later.
+        def null_sink_is_default():
+            subprocess.run(["pactl", "set-default-sink", "zelvo"], env=self.env,
+                           capture_output=True)
+            default = subprocess.run(["pactl", "get-default-sink"], env=self.env,
+                                     capture_output=True, text=True)
+            return default.returncode == 0 and default.stdout.strip() == "zelvo"
+        wait_until(null_sink_is_default, what="the null sink to be the default")
 
     def swaymsg(self, *args):
         return self.run("swaymsg", "-s", self.ipc, *args)
